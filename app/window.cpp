@@ -1,0 +1,5 @@
+#include "app/window.h"
+
+namespace app {
+GLFWwindow* window = nullptr;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The render device: coloured and textured primitives through OpenGL 1.1 client-side arrays, consecutive primitives
+// of one kind (and one texture) batched into a single draw call. Window pixels, origin top-left, y down. Everything
+// stored on the card is premultiplied by alpha.
+#include <cstdint>
+#include <memory>
+
+#include "app/gxtk_object.h"
+#include "app/text.h"
+
+class gxtkSurface : public gxtkObject {
+public:
+    ~gxtkSurface() override;
+
+    virtual int Discard();
+    virtual int Width();
+    virtual int Height();
+    virtual int Loaded();
+    // Uploads the pixels into a texture (premultiplied, nearest filtering); false when the driver refuses it.
+    virtual bool OnUnsafeLoadComplete();
+
+    unsigned char* pixels = nullptr;  // freed with stbi_image_free, null once uploaded
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    unsigned int texture = 0;
+    float uScale = 0;
+    float vScale = 0;
+};
+
+using SurfacePtr = std::shared_ptr<gxtkSurface>;
+
+class gxtkGraphics : public gxtkObject {
+public:
+    gxtkGraphics();
+
+    virtual int Mode();
+    virtual int Width();
+    virtual int Height();
+    virtual SurfacePtr LoadSurface(const String& path);
+    virtual SurfacePtr LoadSurface__UNSAFE__(SurfacePtr surface, const String& path);
+    virtual SurfacePtr CreateSurface(int w, int h);
+    virtual int Cls(float r, float g, float b);
+    virtual int SetAlpha(float a);
+    virtual int SetColor(float r, float g, float b);
+    virtual int SetBlend(int mode);
+    virtual int SetScissor(int x, int y, int w, int h);
+    virtual int SetMatrix(float ix, float iy, float jx, float jy, float tx, float ty);
+    virtual int DrawPoint(float x, float y);
+    virtual int DrawRect(float x, float y, float w, float h);
+    virtual int DrawLine(float x1, float y1, float x2, float y2);
+    virtual int DrawOval(float x, float y, float w, float h);
+    virtual int DrawPoly(const float* points, int length);
+    virtual int DrawSurface(gxtkSurface* surface, float x, float y);
+    virtual int DrawSurface2(gxtkSurface* surface, float x, float y, int srcX, int srcY, int srcW, int srcH);
+    virtual int ReadPixels(int* pixels, int x, int y, int w, int h, int offset, int pitch);
+    virtual int WritePixels2(gxtkSurface* surface, const int* pixels, int x, int y, int w, int h, int offset,
+                             int pitch);
+
+    int BeginRender();
+    int EndRender();
+    void Flush();
+    // Reads the framebuffer size into width and height; true when both are positive.
+    bool Validate();
+
+    struct Vertex {
+        float x, y, u, v;
+        std::uint32_t color;
+    };
+
+    int deviceMode = 1;
+    int width = 0;
+    int height = 0;
+    std::uint32_t packedColor = 0;
+    float colorR = 0, colorG = 0, colorB = 0;
+    float alpha = 0;
+    float ix = 1, iy = 0, jx = 0, jy = 1, tx = 0, ty = 0;
+    bool isTransformed = false;
+    Vertex vertices[1024];
+    std::uint16_t quadIndices[1536];
+    int primKind = 0;
+    int primCount = 0;
+    gxtkSurface* primSurface = nullptr;
+
+    // Draw calls issued since construction (every glDrawArrays / glDrawElements), for tests and benchmarks.
+    long drawCalls = 0;
+};
+
+// Decodes an image file opened through fopenFile; null when it cannot be opened or decoded.
+unsigned char* loadImage(const String& path, int* width, int* height, int* depth);
