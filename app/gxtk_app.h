@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/gxtk_object.h"
 #include "app/text.h"
+#include "app/window_state.h"
 
 class gxtkGraphics;
 class gxtkInput;
@@ -66,18 +67,21 @@ public:
 
     // The time seam: the GLFW clock unless a test installs its own.
     app::Clock* clock = nullptr;
+    // The window seam: GLFW unless a test installs its own.
+    app::WindowState* windowState = nullptr;
 
     // The one platform application object; the window callbacks reach the input device through it.
     static gxtkApp* app;
 
 private:
     std::unique_ptr<app::Clock> ownClock_;
+    std::unique_ptr<app::WindowState> ownWindowState_;
 };
 
 // Bridges the shell's events to the game object.
 class AppDevice : public gxtkApp {
 public:
-    explicit AppDevice(App* app);
+    explicit AppDevice(App* gameObject);
 
     int SetUpdateRate(int hz) override;
     int OnCreate() override;
