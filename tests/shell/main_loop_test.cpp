@@ -1,5 +1,6 @@
 // The main loop driven by a manual clock and a test window seam: catch-up, dropped time, one render per burst,
 // suspend and resume, render on demand.
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,8 @@
 #include "app/app.h"
 #include "app/clock.h"
 #include "app/gxtk_app.h"
+#include "graphics/graphics.h"
+#include "input/input_device.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_window_state.h"
 
@@ -38,6 +41,8 @@ protected:
     void SetUp() override {
         if (!testsupport::EnsureWindow()) GTEST_SKIP() << "no display";
         testsupport::ResizeWindow(640, 480);
+        static GraphicsContext context;
+        graphics::context = &context;
         game.clock = &clock;
         device = std::make_unique<AppDevice>(&game);
         device->clock = &clock;
@@ -124,6 +129,35 @@ TEST_F(MainLoopTest, RateZeroRendersOnDemandAndWaits) {
 TEST_F(MainLoopTest, MilliSecsFollowsTheClock) {
     clock.now = 12.3456;
     EXPECT_EQ(device->MilliSecs(), 12345);
+}
+
+}  // namespace
+
+namespace {
+
+using WindowCallbacks = MainLoopTest;
+
+TEST_F(WindowCallbacks, KeysMouseAndCharactersReachTheInputDevice) {
+    gxtkInput& input = *device->inputDevice;
+    gxtkApp::OnKey(nullptr, GLFW_KEY_LEFT, 0, GLFW_PRESS, 0);
+    gxtkApp::OnKey(nullptr, GLFW_KEY_LEFT, 0, GLFW_REPEAT, 0);
+    gxtkApp::OnKey(nullptr, GLFW_KEY_KP_1, 0, GLFW_PRESS, 0);  // no code: ignored
+    gxtkApp::OnChar(nullptr, 'a');
+    gxtkApp::OnMouseButton(nullptr, GLFW_MOUSE_BUTTON_RIGHT, GLFW_PRESS, 0);
+    gxtkApp::OnMouseButton(nullptr, GLFW_MOUSE_BUTTON_4, GLFW_PRESS, 0);
+
+    EXPECT_EQ(input.KeyDown(37), 1);
+    EXPECT_EQ(input.KeyHit(37), 1);  // a repeat is not a new hit
+    EXPECT_EQ(input.KeyDown(2), 1);
+    EXPECT_EQ(input.GetChar(), 37 + 65536);
+    EXPECT_EQ(input.GetChar(), 37 + 65536);  // but it queues the key's character again
+    EXPECT_EQ(input.GetChar(), 'a');
+    EXPECT_EQ(input.GetChar(), 0);
+
+    gxtkApp::OnKey(nullptr, GLFW_KEY_LEFT, 0, GLFW_RELEASE, 0);
+    gxtkApp::OnMouseButton(nullptr, GLFW_MOUSE_BUTTON_RIGHT, GLFW_RELEASE, 0);
+    EXPECT_EQ(input.KeyDown(37), 0);
+    EXPECT_EQ(input.KeyDown(2), 0);
 }
 
 }  // namespace
