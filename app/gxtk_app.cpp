@@ -146,6 +146,7 @@ void gxtkApp::InvokeOnRender() {
     graphicsDevice->BeginRender();
     OnRender();
     if (graphicsDevice->Mode() != 0 && graphicsDevice->primCount > 0) graphicsDevice->Flush();
+    comforts.AfterRender(*graphicsDevice);
     windowState->SwapBuffers();
     ++renderCount;
 }
@@ -174,9 +175,10 @@ void gxtkApp::InvokeOnResume() {
     isSuspended = false;
 }
 
-void gxtkApp::OnKey(GLFWwindow*, int key, int, int action, int) {
+void gxtkApp::OnKey(GLFWwindow*, int key, int, int action, int mods) {
+    if (!app || app->comforts.HandleKey(key, action, mods)) return;
     int code = TransKey(key);
-    if (code == 0 || !app) return;
+    if (code == 0) return;
     gxtkInput* input = app->inputDevice;
     if (action == GLFW_RELEASE) {
         input->OnKeyUp(code);

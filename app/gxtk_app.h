@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/gxtk_object.h"
 #include "app/text.h"
+#include "app/window_comforts.h"
 #include "app/window_state.h"
 
 class gxtkGraphics;
@@ -69,6 +70,8 @@ public:
     app::Clock* clock = nullptr;
     // The window seam: GLFW unless a test installs its own.
     app::WindowState* windowState = nullptr;
+
+    app::WindowComforts comforts;
 
     // The one platform application object; the window callbacks reach the input device through it.
     static gxtkApp* app;
