@@ -7,7 +7,7 @@
 #include "app/gxtk_object.h"
 #include "app/text.h"
 
-class gxtkSample : public gxtkObject {
+class gxtkSample : public gxtkObject, public std::enable_shared_from_this<gxtkSample> {
 public:
     ~gxtkSample() override;
     // Hands the buffer to the discard list; a later flush deletes it once no source holds it.
@@ -22,7 +22,7 @@ using SamplePtr = std::shared_ptr<gxtkSample>;
 struct gxtkChannel {
     unsigned int source = 0;
     SamplePtr sample;
-    int flags = 0;
+    int flags = 0;  // non-zero loops
     int state = 0;  // 0 idle, 1 playing, 2 paused
 
     unsigned int AL_Source();
@@ -52,7 +52,13 @@ public:
     int OnSuspend();
     int OnResume();
 
-    gxtkChannel channels[33];
+    static constexpr int kChannels = 33;
+    static constexpr int kMusicChannel = 32;
+    gxtkChannel channels[kChannels];
+
+private:
+    // Channel numbers outside 0..32 are ignored rather than trusted.
+    gxtkChannel* Channel(int channel);
 };
 
 // Buffers of discarded samples waiting to be deleted, shared by the whole process.
