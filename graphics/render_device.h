@@ -84,6 +84,12 @@ public:
 
     // Draw calls issued since construction (every glDrawArrays / glDrawElements), for tests and benchmarks.
     long drawCalls = 0;
+
+private:
+    // The vertices of one more primitive, after flushing when it cannot join the pending batch.
+    Vertex* NextPrimitive(int kind, int capacity, int verticesEach, gxtkSurface* surface);
+    void PutVertex(Vertex* v, float x, float y, float u, float tv) const;
+    void PutQuad(gxtkSurface* surface, float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1);
 };
 
 // Decodes an image file opened through fopenFile; null when it cannot be opened or decoded.

@@ -1,0 +1,190 @@
+// The render device's frame control, batching and primitives.
+//
+// Batching: consecutive primitives of one kind and one texture share a draw call until the 1024-vertex buffer is
+// full (1024 points, 512 lines, 256 quads). Colour travels with every vertex and the matrix is applied here on the
+// CPU, so neither a colour nor a matrix change splits a batch; a change of kind or texture does. Ovals and polygons
+// are triangle fans drawn at once.
+#include <GLFW/glfw3.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/window.h"
+#include "graphics/render_device.h"
+
+namespace {
+enum Kind { Points = 1, Lines = 2, Quads = 4, Fan = 5 };
+constexpr int VertexCapacity = 1024;
+
+static_assert(sizeof(gxtkGraphics::Vertex) == 20, "the client arrays use a 20-byte stride");
+
+int OvalSegments(float xr, float yr, const gxtkGraphics& g) {
+    int n;
+    if (g.isTransformed) {
+        n = static_cast<int>(std::hypot(xr * g.ix, xr * g.iy) + std::hypot(yr * g.jx, yr * g.jy));
+    } else {
+        n = std::abs(static_cast<int>(xr)) + std::abs(static_cast<int>(yr));
+    }
+    if (n <= 11) return 12;
+    if (n > VertexCapacity) return VertexCapacity;
+    return n & ~3;
+}
+}  // namespace
+
+gxtkGraphics::gxtkGraphics() {
+    for (int q = 0; q < 256; ++q) {
+        std::uint16_t* i = &quadIndices[q * 6];
+        std::uint16_t v = static_cast<std::uint16_t>(q * 4);
+        i[0] = v;
+        i[1] = v + 1;
+        i[2] = v + 2;
+        i[3] = v;
+        i[4] = v + 2;
+        i[5] = v + 3;
+    }
+}
+
+int gxtkGraphics::Mode() { return deviceMode; }
+int gxtkGraphics::Width() { return width; }
+int gxtkGraphics::Height() { return height; }
+
+bool gxtkGraphics::Validate() {
+    width = height = 0;
+    glfwGetFramebufferSize(app::window, &width, &height);
+    return width > 0 && height > 0;
+}
+
+int gxtkGraphics::BeginRender() {
+    if (!deviceMode) return 0;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].x);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].u);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), &vertices[0].color);
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_TEXTURE_2D);
+    primCount = 0;
+    return 0;
+}
+
+int gxtkGraphics::EndRender() {
+    Flush();
+    glfwSwapBuffers(app::window);
+    return 0;
+}
+
+void gxtkGraphics::Flush() {
+    if (!primCount) return;
+    if (primSurface) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, primSurface->texture);
+    }
+    switch (primKind) {
+    case Points: glDrawArrays(GL_POINTS, 0, primCount); break;
+    case Lines: glDrawArrays(GL_LINES, 0, primCount * 2); break;
+    case Quads: glDrawElements(GL_TRIANGLES, primCount * 6, GL_UNSIGNED_SHORT, quadIndices); break;
+    case Fan: glDrawArrays(GL_TRIANGLE_FAN, 0, primCount); break;
+    }
+    ++drawCalls;
+    if (primSurface) glDisable(GL_TEXTURE_2D);
+    primCount = 0;
+}
+
+gxtkGraphics::Vertex* gxtkGraphics::NextPrimitive(int kind, int capacity, int verticesEach, gxtkSurface* surface) {
+    if (primKind != kind || primCount >= capacity || primSurface != surface) {
+        Flush();
+        primKind = kind;
+        primSurface = surface;
+    }
+    return &vertices[primCount++ * verticesEach];
+}
+
+void gxtkGraphics::PutVertex(Vertex* v, float x, float y, float u, float tv) const {
+    if (isTransformed) {
+        v->x = ix * x + jx * y + tx;
+        v->y = iy * x + jy * y + ty;
+    } else {
+        v->x = x;
+        v->y = y;
+    }
+    v->u = u;
+    v->v = tv;
+    v->color = packedColor;
+}
+
+void gxtkGraphics::PutQuad(gxtkSurface* surface, float x0, float y0, float x1, float y1, float u0, float v0, float u1,
+                           float v1) {
+    Vertex* v = NextPrimitive(Quads, 256, 4, surface);
+    PutVertex(v, x0, y0, u0, v0);
+    PutVertex(v + 1, x1, y0, u1, v0);
+    PutVertex(v + 2, x1, y1, u1, v1);
+    PutVertex(v + 3, x0, y1, u0, v1);
+}
+
+int gxtkGraphics::DrawPoint(float x, float y) {
+    PutVertex(NextPrimitive(Points, VertexCapacity, 1, nullptr), x, y, 0, 0);
+    return 0;
+}
+
+int gxtkGraphics::DrawLine(float x1, float y1, float x2, float y2) {
+    Vertex* v = NextPrimitive(Lines, VertexCapacity / 2, 2, nullptr);
+    PutVertex(v, x1, y1, 0, 0);
+    PutVertex(v + 1, x2, y2, 0, 0);
+    return 0;
+}
+
+int gxtkGraphics::DrawRect(float x, float y, float w, float h) {
+    PutQuad(nullptr, x, y, x + w, y + h, 0, 0, 0, 0);
+    return 0;
+}
+
+int gxtkGraphics::DrawSurface(gxtkSurface* surface, float x, float y) {
+    float w = static_cast<float>(surface->width), h = static_cast<float>(surface->height);
+    PutQuad(surface, x, y, x + w, y + h, 0, 0, w * surface->uScale, h * surface->vScale);
+    return 0;
+}
+
+int gxtkGraphics::DrawSurface2(gxtkSurface* surface, float x, float y, int srcX, int srcY, int srcW, int srcH) {
+    float u = surface->uScale, v = surface->vScale;
+    PutQuad(surface, x, y, x + srcW, y + srcH, srcX * u, srcY * v, (srcX + srcW) * u, (srcY + srcH) * v);
+    return 0;
+}
+
+int gxtkGraphics::DrawOval(float x, float y, float w, float h) {
+    Flush();
+    primKind = Fan;
+    primSurface = nullptr;
+    float xr = w * 0.5f, yr = h * 0.5f;
+    float cx = x + xr, cy = y + yr;
+    int n = OvalSegments(xr, yr, *this);
+    // Starts at the rightmost point and runs counter-clockwise on screen (y grows downwards).
+    for (int i = 0; i < n; ++i) {
+        float angle = static_cast<float>(i) * 6.2831855f / static_cast<float>(n);
+        PutVertex(&vertices[i], cx + std::cos(angle) * xr, cy - std::sin(angle) * yr, 0, 0);
+    }
+    primCount = n;
+    Flush();
+    return 0;
+}
+
+int gxtkGraphics::DrawPoly(const float* points, int length) {
+    int n = length / 2;
+    if (n < 3 || n > VertexCapacity) return 0;
+    Flush();
+    primKind = Fan;
+    primSurface = nullptr;
+    for (int i = 0; i < n; ++i) PutVertex(&vertices[i], points[i * 2], points[i * 2 + 1], 0, 0);
+    primCount = n;
+    Flush();
+    return 0;
+}
