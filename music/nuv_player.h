@@ -6,6 +6,7 @@
 #include "app/text.h"
 #include "audio/audio_device.h"
 #include "graphics/graphics.h"
+#include "music/tune_pixels.h"
 
 class NuvPlayer {
 public:
@@ -56,4 +57,21 @@ public:
     int tempo = 95;
     int tuneSeed = 0;
     int section = 0;
+
+    // Not in the sequencer's own state: the tune image's pixels, read once at loader step 1 so that each later
+    // step decodes one frame from memory instead of drawing it and reading the frame buffer back.
+    TunePixels tunePixels;
+
+private:
+    void DrawArrangement();
+    void DrawVoicePatterns();
+    void DecodeFrame(int frame, int step);
+    void Reseed(int seed, int discards);
+    void PlayRow();
+    void EndBar();
+    void ChangeSection();
+    void TriggerDrum(int voice, int note, int channel);
+    void ShapeVolume(int voice, int volume, int channel, int muted);
+    void TriggerMelodic(int voice, int note, int channel);
+    void ApplySlide(int voice, int effect, int amount, int channel);
 };
