@@ -75,7 +75,8 @@ protected:
     void WriteFile(const std::string& path, const std::string& bytes);
     // Starts a tune with the game's configuration and runs the loader to the end.
     void StartLoaded(const std::string& name, int seed, int tempo);
-    void SetMillis(int ms) { clock.now = ms / 1000.0; }
+    // Half a millisecond in, so the clock reads exactly ms after the seconds-to-milliseconds truncation.
+    void SetMillis(int ms) { clock.now = (ms + 0.5) / 1000.0; }
     // Plays exactly one due row: moves the clock just past the next row time and calls the row player.
     void PlayOneRow();
 
