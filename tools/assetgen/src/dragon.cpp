@@ -160,8 +160,8 @@ void Head(cairo_t* cr, bool open) {
   }
   LowerJaw(cr, jaw);
   // Skull and upper jaw.
-  std::vector<P> skull = {H(-16, 1), H(-12, 9),  H(-2, 12.5), H(8, 12),  H(16, 8),   H(34, 5),   H(52, 3.5),
-                          H(62, 0),  H(65, -6), H(61, -10), H(46, -10.5), H(28, -11), H(10, -14), H(-6, -16),
+  std::vector<P> skull = {H(-16, 1), H(-12, 10.5), H(-2, 14), H(8, 13.5), H(17, 10), H(34, 7), H(52, 5),
+                          H(62, 1.5), H(65.5, -5), H(61, -10), H(46, -10.5), H(28, -11), H(10, -14), H(-6, -16),
                           H(-15, -8)};
   SmoothPath(cr, skull, true);
   FillBody(cr, 1.0, 1.6);
@@ -223,13 +223,13 @@ void Head(cairo_t* cr, bool open) {
   cairo_restore(cr);
   // Slit pupil, slightly forward so the centre stays bright.
   cairo_save(cr);
-  cairo_translate(cr, kEye.x + 1.2, kEye.y);
-  cairo_scale(cr, 0.7, 2.6);
+  cairo_translate(cr, kEye.x + 2.4, kEye.y + 0.4);
+  cairo_scale(cr, 0.55, 2.4);
   cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
   cairo_restore(cr);
   SetRgb(cr, Hex(0x2a0a00), 0.85);
   cairo_fill(cr);
-  cairo_arc(cr, kEye.x - 1.6, kEye.y - 1.4, 1.1, 0, 2 * kPi);
+  cairo_arc(cr, kEye.x - 1.2, kEye.y - 1.2, 1.1, 0, 2 * kPi);
   SetRgb(cr, Hex(0xffffff));
   cairo_fill(cr);
 }

@@ -89,7 +89,6 @@ Buffer Roar(double len, double growlFreq, double sweepLow, double sweepHigh, dou
   double phase = 0;
   for (size_t i = 0; i < b.size(); ++i) {
     double t = double(i) / kRate, u = t / len;
-    double shape = 1.0;
     double centre = sweepLow + (sweepHigh - sweepLow) * std::sin(3.14159 * std::pow(u, 0.7));
     if (i % 64 == 0) bp.Set(Biquad::kBandPass, centre, 0.9);
     double j = jitterLp.Low(jitter.Next()) * 6.0;
@@ -103,7 +102,7 @@ Buffer Roar(double len, double growlFreq, double sweepLow, double sweepHigh, dou
     double pop = 0;
     if (crackle > 0 && crack.Next() > 1.0 - crackle * 0.004) pop = crack.Next() * 0.9;
     double env = std::min(1.0, t / 0.07) * std::pow(1.0 - u, 1.3);
-    b[i] = std::tanh((0.9 * growl + rush + pop) * env * 1.6) * shape;
+    b[i] = std::tanh((0.9 * growl + rush + pop) * env * 1.6);
   }
   return b;
 }
