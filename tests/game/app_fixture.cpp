@@ -5,6 +5,7 @@
 #include <GLFW/glfw3.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -73,7 +74,10 @@ void AppFixture::Update(int n) {
             device->InvokeOnUpdate();
             continue;
         }
-        if (clock.now < device->nextTickTime) clock.now = device->nextTickTime;
+        // The loop reads the clock rounded to a float: move it to the first float at or after the due time.
+        float due = static_cast<float>(device->nextTickTime);
+        if (due < device->nextTickTime) due = std::nextafter(due, 1e30f);
+        if (clock.now < due) clock.now = due;
         for (int guard = 0; guard < 1000 && device->updateCount == before; ++guard) device->Tick();
         ASSERT_GT(device->updateCount, before) << "the loop ran no update (window size 0?)";
     }
