@@ -10,19 +10,6 @@
 namespace musictest {
 namespace {
 
-// The generator and Rand written out again from their definitions, to check the player's draw order against.
-struct Lcg {
-    std::uint32_t seed;
-    int Rand(double low, double high) {
-        seed = seed * 1664525u + 1013904223u;
-        double u = (seed >> 8) / 16777216.0;
-        return static_cast<int>(std::floor(low + (high + 0.99 - low) * u));
-    }
-    void Skip(int n) {
-        for (int i = 0; i < n; ++i) Rand(1, 5);
-    }
-};
-
 // A tune whose five tracks have notes in patterns 0 to 5, so starting patterns can be anything from 0 to 5.
 void FillSixPatterns(TuneImage& tune) {
     for (int p = 0; p < 6; ++p)

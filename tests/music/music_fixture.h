@@ -4,6 +4,8 @@
 // upload, and audio that notes every channel call instead of playing it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -62,6 +64,19 @@ struct TuneImage {
 };
 
 class TestApp : public App {};
+
+// The generator and Rand written out again from their definitions, to check the player's draws against.
+struct Lcg {
+    std::uint32_t seed;
+    int Rand(double low, double high) {
+        seed = seed * 1664525u + 1013904223u;
+        double u = (seed >> 8) / 16777216.0;
+        return static_cast<int>(std::floor(low + (high + 0.99 - low) * u));
+    }
+    void Skip(int n) {
+        for (int i = 0; i < n; ++i) Rand(1, 5);
+    }
+};
 
 class MusicTest : public ::testing::Test {
 protected:
