@@ -1,6 +1,7 @@
 // Ogg Vorbis decoded frame by frame into one growing block of interleaved 16-bit samples.
 #include <cstdlib>
 
+#include "audio/ogg_comments.h"
 #include "audio/sound_file.h"
 
 #define STB_VORBIS_HEADER_ONLY
@@ -37,6 +38,7 @@ short* decodeAll(stb_vorbis* v, int channels, int* length) {
 }  // namespace
 
 void* readOggFile(std::FILE* file, int* length, int* channels, int* format, int* hertz) {
+    if (!OggCommentsFit(file)) return nullptr;
     int error = 0;
     stb_vorbis* v = stb_vorbis_open_file(file, 0, &error, nullptr);
     if (!v) return nullptr;

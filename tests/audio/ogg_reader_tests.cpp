@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "audio/sound_file.h"
 #include "temp_dir.h"
@@ -72,6 +75,37 @@ INSTANTIATE_TEST_SUITE_P(Tones, OggReader,
                          ::testing::Values(OggCase{"MonoJustOverOneBlock", 1, 44100, 4097},
                                            OggCase{"Stereo", 2, 22050, 30000},
                                            OggCase{"MonoLong", 1, 8000, 50000}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CommentDamage {
+    const char* name;
+    size_t offset;  // from the start of the comment packet
+    uint32_t value;
+};
+
+class OggComments : public ::testing::TestWithParam<CommentDamage> {};
+
+// stb_vorbis allocates and fills whatever lengths the comment header gives (2 GB and half a minute here, and then
+// the file loads); the reader must refuse such a header first.
+TEST_P(OggComments, LengthsBeyondThePacketAreRefused) {
+    TempDir dir;
+    dir.Write("tone.wav", Wav(Fmt{1, 1, 8000, 16}, Tone(1, 8000, 1000)));
+    const std::string ogg = dir.Path("tone.ogg");
+    ASSERT_EQ(std::system(("oggenc -Q -o '" + ogg + "' '" + dir.Path("tone.wav") + "'").c_str()), 0);
+    std::ifstream in(ogg, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t packet = bytes.find("\x03vorbis");
+    ASSERT_NE(packet, std::string::npos);
+    bytes.replace(packet + GetParam().offset, 4, Le32(GetParam().value));
+
+    int length = 0, channels = 0, format = 0, hertz = 0;
+    void* data = loadSound(dir.Write("bad.ogg", bytes), &length, &channels, &format, &hertz);
+    EXPECT_EQ(data, nullptr);
+    unloadSound(data);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, OggComments,
+                         ::testing::Values(CommentDamage{"VendorLength", 7, 0x7FFFFFF0u}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OggReaderFile, NotVorbisIsNull) {
