@@ -9,8 +9,8 @@ constexpr int kFirstShot = 141, kLastShot = 200, kLastFire = 140;
 
 class RoundFixture : public AppFixture {
 protected:
-    // Updates each followed by a render, calling the shell's update and render steps directly: the fixture's
-    // Update() stalls once the loop's time, read as a float, falls just short of the next tick (from ~0.75 s on).
+    // Exactly one update, then a render, per step. Long runs use UpdateOnly, which moves the clock on without the
+    // loop; the loop's own Update() would then catch that time up with extra updates.
     void Step(int n = 1) {
         for (int i = 0; i < n; ++i) {
             UpdateOnly();
