@@ -7,7 +7,7 @@ PACKAGES=(
   libglfw3-dev libgl-dev libopenal-dev libstb-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox wmctrl imagemagick sox python3 vorbis-tools
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind libsdl2-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
