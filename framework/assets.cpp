@@ -1,6 +1,7 @@
 // Numbered image and sound slots, filled one asset per update so the loading screen keeps moving, at the picture
 // resolution that suits the window; and the sound-effect player rotating over channel slots 0 to 23.
 #include "app/text.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 #include "graphics/graphics.h"
 
@@ -143,7 +144,7 @@ int MyApp::Loader() {
         RunStep(*this, kSteps[loadStage - 1]);
     } else {
         loadStage = 0;
-        if (mode == 1) musicPlayer->Nuv_StartTune(u"Tarnwick/Tune_18", Rand(1, 37171648), 80);
+        if (mode == kTitleMenu) musicPlayer->Nuv_StartTune(u"Tarnwick/Tune_18", Rand(1, 37171648), 80);
     }
     if (loadStage > 0) ++loadStage;
     WaitStart(1);

@@ -2,10 +2,10 @@
 // slides in from menuSlide = -32 to 0, one unit per update.
 #include "app/gxtk_app.h"
 #include "game/globals.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 
 namespace {
-constexpr int kEnterRound = 11;
 constexpr float kPanelWidth = 140;
 
 struct Place {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "game/globals.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 #include "input/input_device.h"
 
@@ -11,7 +12,6 @@ namespace {
 constexpr int kLeftMouse = 1;
 constexpr int kFirstTouch = 384;
 constexpr int kTouches = 10;
-constexpr int kTitleMenu = 1;
 // Strictly beyond this the stick counts as a direction.
 constexpr float kStickThreshold = 0.4f;
 

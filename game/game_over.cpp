@@ -2,14 +2,13 @@
 #include <algorithm>
 
 #include "game/globals.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 
 namespace {
 constexpr int kListLength = 10;
 // Board n's best list starts at (n - 1) * 10, its recent list three lists further on.
 constexpr int kRecentOffset = 30;
-constexpr int kRoundMode = 10;
-constexpr int kEnterMenuMode = 2;
 constexpr int kClockAtMenu = 90;
 constexpr int kClockFadeStart = 75;
 
@@ -75,14 +74,14 @@ int MyApp::GameOver() {
         }
     }
 
-    if (mode == kRoundMode) {
+    if (mode == kRound) {
         gameOverClock += 1;
         if (gameOverClock >= kClockAtMenu) {
-            mode = kEnterMenuMode;
+            mode = kEnterMenu;
             gameOverClock = kClockFadeStart;
             musicPlayer->Nuv_Stop(1);
         }
-    } else if (mode < kRoundMode) {
+    } else if (mode < kRound) {
         gameOverClock -= 2;
         if (gameOverClock < 0) gameOverClock = 0;
     }

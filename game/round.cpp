@@ -5,10 +5,10 @@
 
 #include "app/random.h"
 #include "game/globals.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 
 namespace {
-constexpr int kRoundMode = 10;
 constexpr int kRoundTuneSeedMax = 37171648;
 constexpr float kPlaneStartX = 800, kPlaneStartY = 100;
 constexpr float kTargetStartX = 500, kTargetAboveCentre = 112;
@@ -48,7 +48,7 @@ int MyApp::LoadGame() {
     score = 0;
     roundOver = 0;
     gameOverClock = 0;
-    mode = kRoundMode;
+    mode = kRound;
     roundClock = 0;
     musicPlayer->Nuv_StartTune(u"Tarnwick/Tune_17", Rand(1, kRoundTuneSeedMax), 100);
     planeX = kPlaneStartX;

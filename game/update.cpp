@@ -5,12 +5,9 @@
 #include "app/gxtk_app.h"
 #include "app/random.h"
 #include "game/globals.h"
+#include "game/modes.h"
 #include "game/my_app.h"
 #include "graphics/graphics.h"
-
-namespace {
-enum Mode { kTitleMenu = 1, kEnterMenu = 2, kRound = 10, kEnterRound = 11 };
-}
 
 MyApp::MyApp() : musicPlayer(std::make_unique<NuvPlayer>()) {}
 
