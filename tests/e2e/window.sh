@@ -2,7 +2,7 @@
 # The real binary: no display gives "glfwInit failed" and status 255; with a display it opens its 640x480 window
 # titled Skarnfell and exits 0 when the window is closed.
 set -u
-. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/lib.bash"
 e2e_setup "$1"
 
 out=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>/dev/null); code=$?

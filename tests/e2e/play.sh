@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# A session of play driven only from outside with real X input, checking what a player sees, hears and keeps:
+# window, loading screen, title menu, two rounds (held fire at the dragon's eye; iconify and restore pausing the
+# second), game over, the saved scores and their checksums, a restart that loads them, a resize to 1920x1080 that
+# reloads the largest pictures, and a clean close. The first run's sound is captured through OpenAL Soft's wave
+# backend. Places are in window pixels: at 640x480 they equal the game's virtual units.
+set -u
+. "$(dirname "$0")/lib.bash"
+e2e_setup "$1"
+for tool in xdotool xwininfo xprop openbox strace sox /usr/bin/import /usr/bin/convert; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/packages.sh installs it)"
+done
+
+# ---- What the pictures show (each reads $shot) ----
+
+# Loading picture: the (40, 40, 80) clear with the orange band across the middle.
+is_loading() {
+  holds '$1 > 0.95 && $2 > 0.95' $(look share 0 0 20 20 'abs(r - 40) <= 6 and abs(g - 40) <= 6 and abs(b - 80) <= 6' -- \
+    share 0 232 20 16 'abs(r - 187) <= 8 and abs(g - 124) <= 8 and abs(b - 66) <= 8' | tr '\n' ' ')
+}
+
+# Title menu in place: the green play button at (0.7 * 640, 0.3 * 480), the sky colour (0, 0, 80) in the top rows,
+# the fiery logo around (0.4 * 640, 0.7 * 480).
+menu_numbers() {
+  look share 412 136 12 16 'g > 150 and r < 120 and b < 140' -- share 0 0 640 8 '(r, g, b) == (0, 0, 80)' \
+    -- share 128 272 256 128 'r > 200 and 60 < g < 200 and b < 80' | tr '\n' ' '
+}
+is_menu() { holds '$1 > 0.9 && $2 > 0.02 && $3 > 0.08' $(menu_numbers); }
+
+# A round: the green eight-digit score at the top centre and no play button.
+is_round() {
+  holds '$1 > 0.05 && $2 < 0.2' $(look share 250 20 140 24 'g > 200 and r < 150 and b < 150' -- \
+    share 412 136 12 16 'g > 150 and r < 120 and b < 140' | tr '\n' ' ')
+}
+
+# Game-over overlay: everything darkened by 0.7 under a yellow bar from the left at y 216 and an orange one from the
+# right at y 264.
+over_numbers() {
+  look share 10 210 140 12 'r > 120 and g > 120 and b < 50' -- share 480 258 150 12 'r > 120 and 50 < g < 110 and b < 50' \
+    -- share 0 60 100 120 'max(r, g, b) <= 80' | tr '\n' ' '
+}
+is_game_over() { holds '$1 > 0.9 && $2 > 0.9 && $3 > 0.97' $(over_numbers); }
+
+# Pause panel in place (landscape, pauseY 240): the orange middle between the Quit and Resume buttons, the yellow bar
+# above it, and the rest of the screen darkened by 0.625.
+pause_numbers() {
+  look share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' -- share 220 177 200 6 'r > 140 and g > 140 and b < 60' \
+    -- share 470 300 160 170 'max(r, g, b) <= 100' | tr '\n' ' '
+}
+is_paused() { holds '$1 > 0.95 && $2 > 0.9 && $3 > 0.97' $(pause_numbers); }
+# Playing on: no panel, and the grey ground undarkened.
+is_playing() {
+  holds '$1 < 0.3 && $2 > 0.9' $(look share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' -- \
+    share 470 372 160 20 'max(r, g, b) > 100' | tr '\n' ' ')
+}
+
+# ---- The saved state ----
+
+# Prints the 98 fields of .marmostate one per line after checking its form and all five checksums.
+read_state() {
+  local file=$work/.marmostate
+  [ -s "$file" ] || fail ".marmostate was not written"
+  python3 - "$file" <<'EOF' || fail ".marmostate: see the line above"
+import sys
+text = open(sys.argv[1], encoding='utf-8').read()
+fields = text.split('|')
+if len(fields) != 99 or fields[-1] != '':
+    sys.exit('.marmostate does not hold 98 fields each ending in "|": %r' % text)
+v = [int(f) for f in fields[:98]]
+wrap = lambda n: (n + 2**31) % 2**32 - 2**31
+sums = [('settings', 25, sum(i * v[i] for i in range(25))), ('badges', 34, sum(v[26:34]))]
+for a in range(3):
+    base = 35 + 21 * a
+    sums.append(('score block %d' % (a + 1), base + 20,
+                 sum((r + 4) * v[base + 2 * r] + (a + 3 + r) * v[base + 2 * r + 1] for r in range(10))))
+for name, at, total in sums:
+    if wrap(total) != v[at]:
+        sys.exit('.marmostate: %s checksum is %d, field %d holds %d' % (name, wrap(total), at, v[at]))
+print('\n'.join(map(str, v)))
+EOF
+}
+
+# $best and $recent: board 2's lists as space-separated numbers; $others: boards 1 and 3.
+read_lists() {
+  mapfile -t state < <(read_state)
+  [ "${#state[@]}" = 98 ] || exit 1
+  best="" recent="" others=""
+  for r in $(seq 0 9); do
+    best="$best ${state[$((56 + 2 * r))]}"
+    recent="$recent ${state[$((57 + 2 * r))]}"
+    others="$others ${state[$((35 + 2 * r))]} ${state[$((36 + 2 * r))]} ${state[$((77 + 2 * r))]} ${state[$((78 + 2 * r))]}"
+  done
+  best=${best# } recent=${recent# }
+}
+
+# ---- Playing ----
+
+# Holds fire from the pointer at (400, 134), level with the dragon's eye at (174, 134) and on the right half, so
+# the plane steers there and its shots fly left into the eye. A hold slows the guns, so the button is released every
+# quarter of a second. Stops after SECONDS, or earlier once CHECK (if given) sees its picture.
+fire() {
+  local seconds=$1 check=${2:-} end n=0
+  end=$(awk -v t="$EPOCHREALTIME" -v s="$seconds" 'BEGIN { printf "%.3f", t + s }')
+  xdotool mousemove --window "$wid" 400 134
+  while holds '$1 < $2' "$EPOCHREALTIME" "$end"; do
+    xdotool mousedown 1
+    if [ -n "$check" ] && [ $((n % 3)) = 2 ]; then
+      grab firing
+      if "$check"; then xdotool mouseup 1; return 0; fi
+    else
+      sleep 0.25
+    fi
+    xdotool mouseup 1
+    sleep 0.03
+    n=$((n + 1))
+  done
+  return 1
+}
+
+# Escape opens the pause panel; its Quit button sits at (cx - 140, pauseY - 64) = (180, 176).
+quit_round() {
+  tap_key Escape
+  wait_for_picture paused-to-quit is_paused 5 || fail "Escape during a round showed no pause panel"
+  click_at 180 176
+}
+
+# ---- Run 1: a fresh folder, sound captured ----
+
+cat >"$work/openal.conf" <<EOF
+[general]
+drivers=wave
+channels=stereo
+sample-type=int16
+frequency=44100
+[wave]
+file=$work/capture.wav
+EOF
+start_openbox
+ALSOFT_CONF=$work/openal.conf start_game
+# The loader runs one step per update, a third of a second in all: a burst of grabs from the start catches it, and
+# the grabs are looked at afterwards.
+for i in $(seq 10 39); do grab "start-$i"; done
+seen_loading=""
+for i in $(seq 10 39); do
+  shot=$work/shots/start-$i.png
+  is_loading && seen_loading=$shot && break
+done
+[ -n "$seen_loading" ] || fail "none of 30 grabs from the start shows the loading picture (shots/start-*.png)"
+
+title=$(xdotool getwindowname "$wid")
+[ "$title" = Skarnfell ] || fail "window title is '$title'"
+geometry() {
+  xwininfo -id "$wid" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$2}
+    /Height:/{h=$2} /Map State:/{m=$NF} END{print x, y, w, h, m}'
+}
+read -r sw sh < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+# The window is positioned once mapped; give it a moment.
+for _ in $(seq 1 40); do
+  read -r wx wy ww wh map_state < <(geometry)
+  [ "$map_state" = IsViewable ] && [ "$wx,$wy" = "$(((sw - 640) / 2)),$(((sh - 480) / 2))" ] && break
+  sleep 0.05
+done
+[ "${ww}x${wh}" = 640x480 ] || fail "window is ${ww}x${wh}, not 640x480"
+[ "$wx,$wy" = "$(((sw - 640) / 2)),$(((sh - 480) / 2))" ] || fail "window at $wx,$wy is not centred on the ${sw}x${sh} screen"
+pass "window titled Skarnfell, 640x480, centred at $wx,$wy"
+
+pass "loading picture: (40, 40, 80) clear with the orange band ($(basename "$seen_loading"))"
+wait_for_picture menu is_menu 15 || fail "no title menu (play button, sky, logo) within 15 s: $(menu_numbers)"
+t_menu=$(elapsed)
+read -r button sky logo < <(menu_numbers)
+pass "title menu at $t_menu s: play button green ($button of its patch), sky (0,0,80) in $sky of the top rows, logo colours in $logo of its area"
+menu_zeros=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
+
+# Title music for two seconds, then the sound button (32, 240) moves the sound mode from 1 (music and effects) to 2
+# (effects only): from there on any sound is an effect.
+sleep 2
+t_sound=$(elapsed)
+click_at 32 240
+sleep 1.5
+
+t_play=$(elapsed)
+click_at 448 144
+wait_for_picture round1 is_round 5 || fail "clicking the play button did not start a round"
+pass "play button clicked: a round began (score display, no menu)"
+# The round-start effect alone, then held fire before the dragon's first volley (170 updates into the round).
+while holds '$1 < $2 + 1.2' "$(elapsed)" "$t_play"; do sleep 0.05; done
+t_fire=$(elapsed)
+fire 1.4
+if fire 25 is_game_over; then
+  pass "the dragon's fire brought the plane down: game-over overlay (darkened, yellow and orange bars)"
+else
+  quit_round
+  wait_for_picture over1 is_game_over 5 || fail "no game-over overlay after Quit: $(over_numbers)"
+  pass "no crash within 25 s; Quit from the pause panel ended the round: game-over overlay"
+fi
+wait_for_picture menu-after-1 is_menu 10 || fail "not back in the title menu after game over: $(menu_numbers)"
+pass "back in the title menu"
+
+read_lists
+s1=${best%% *}
+holds '$1 > 0' "$s1" || fail "round 1 scored $s1: no hit on the eye (best list: $best)"
+[ "$best" = "$s1 0 0 0 0 0 0 0 0 0" ] || fail "best list of board 2 is '$best', expected $s1 first"
+[ "$recent" = "$s1 0 0 0 0 0 0 0 0 0" ] || fail "recent list of board 2 is '$recent', expected $s1 first"
+[ "$(echo $others | tr -d ' 0')" = "" ] || fail "boards 1 and 3 are not empty: $others"
+[ "${state[5]}" = 2 ] || fail "saved sound mode is ${state[5]}, not 2 (effects only) after one click on the sound button"
+pass ".marmostate: score $s1 first in board 2's best and recent lists, sound mode 2, all checksums valid"
+
+# Round 2: iconify at once, restore, Resume, fire, quit.
+stamp_before=$(stat -c %.9Y "$work/.marmostate")
+click_at 448 144
+wait_for_picture round2 is_round 5 || fail "the second click on the play button did not start a round"
+xdotool windowminimize "$wid"
+for _ in $(seq 1 50); do
+  xprop -id "$wid" WM_STATE | grep -q 'state: Iconic' && break
+  sleep 0.1
+done
+xprop -id "$wid" WM_STATE | grep -q 'state: Iconic' || fail "the window did not become iconic"
+for _ in $(seq 1 30); do
+  [ "$(stat -c %.9Y "$work/.marmostate")" != "$stamp_before" ] && break
+  sleep 0.1
+done
+[ "$(stat -c %.9Y "$work/.marmostate")" != "$stamp_before" ] || fail "iconifying did not save .marmostate"
+pass "iconified during the round; the game saved its state"
+sleep 1
+xdotool windowactivate "$wid"
+wait_for_picture restored is_paused 8 || fail "after restoring, no pause panel: $(pause_numbers)"
+pass "restored: the round is paused (darkened, panel with Quit, Resume and Sound)"
+click_at 320 240
+wait_for_picture resumed is_playing 5 || fail "Resume did not take the panel away"
+pass "Resume: the panel slid away"
+fire 2 is_game_over
+quit_round
+wait_for_picture over2 is_game_over 10 || fail "no game-over overlay after the second round: $(over_numbers)"
+wait_for_picture menu-after-2 is_menu 10 || fail "not back in the title menu after the second round"
+menu_lists=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
+read_lists
+s2=${recent%% *}
+holds '$1 > 0' "$s2" || fail "the resumed round scored nothing: firing did not work after Resume (recent: $recent)"
+expected_best=$(printf '%s\n' "$s1" "$s2" 0 0 0 0 0 0 0 0 | sort -rn | tr '\n' ' ')
+[ "$best " = "$expected_best" ] || fail "best list is '$best', expected '$expected_best'"
+[ "$recent" = "$s2 $s1 0 0 0 0 0 0 0 0" ] || fail "recent list is '$recent', expected newest first: $s2 $s1"
+pass "resumed round scored $s2: best list '$best', recent list '$recent', checksums valid"
+
+close_game
+[ "$status" = 0 ] || fail "closing the window gave exit status $status"
+pass "window closed: exit status 0"
