@@ -33,11 +33,11 @@ is_round() {
     share 412 136 12 16 'g > 150 and r < 120 and b < 140' | tr '\n' ' ')
 }
 
-# Game-over overlay: everything darkened by 0.7 under a yellow bar from the left at y 216 and an orange one from the
+# Game-over overlay: everything darkened (by 0.7 at most) under a yellow bar from the left at y 216 and an orange one from the
 # right at y 264.
 over_numbers() {
   look share 10 210 140 12 'r > 120 and g > 120 and b < 50' -- share 480 258 150 12 'r > 120 and 50 < g < 110 and b < 50' \
-    -- share 0 60 100 120 'max(r, g, b) <= 80' | tr '\n' ' '
+    -- share 0 60 100 120 'max(r, g, b) <= 130' | tr '\n' ' '
 }
 is_game_over() { holds '$1 > 0.9 && $2 > 0.9 && $3 > 0.97' $(over_numbers); }
 
@@ -104,7 +104,7 @@ fire() {
   xdotool mousemove --window "$wid" 400 134
   while holds '$1 < $2' "$EPOCHREALTIME" "$end"; do
     xdotool mousedown 1
-    if [ -n "$check" ] && [ $((n % 3)) = 2 ]; then
+    if [ -n "$check" ] && [ $((n % 2)) = 1 ]; then
       grab firing
       if "$check"; then xdotool mouseup 1; return 0; fi
     else
@@ -117,11 +117,18 @@ fire() {
   return 1
 }
 
-# Escape opens the pause panel; its Quit button sits at (cx - 140, pauseY - 64) = (180, 176).
+# Escape opens the pause panel; its Quit button sits at (cx - 140, pauseY - 64) = (180, 176). A round that ends by
+# itself meanwhile (the plane already hit) needs no Quit.
+paused_or_over() { is_paused || is_game_over || is_menu; }
 quit_round() {
   tap_key Escape
-  wait_for_picture paused-to-quit is_paused 5 || fail "Escape during a round showed no pause panel"
-  click_at 180 176
+  wait_for_picture paused-to-quit paused_or_over 5 || fail "Escape during a round showed no pause panel: $(pause_numbers)"
+  if is_paused; then
+    click_at 180 176
+    how_ended="Quit from the pause panel"
+  else
+    how_ended="the dragon's fire"
+  fi
 }
 
 # ---- Run 1: a fresh folder, sound captured ----
@@ -139,13 +146,18 @@ start_openbox
 ALSOFT_CONF=$work/openal.conf start_game
 # The loader runs one step per update, a third of a second in all: a burst of grabs from the start catches it, and
 # the grabs are looked at afterwards.
-for i in $(seq 10 39); do grab "start-$i"; done
+# It ends with the title tune's start line.
+for i in $(seq 10 69); do
+  grab "start-$i"
+  grep -q '^Playing' "$work/out.txt" && { grab "start-$((i + 1))"; break; }
+done
 seen_loading=""
-for i in $(seq 10 39); do
+for i in $(seq 10 70); do
   shot=$work/shots/start-$i.png
+  [ -s "$shot" ] || break
   is_loading && seen_loading=$shot && break
 done
-[ -n "$seen_loading" ] || fail "none of 30 grabs from the start shows the loading picture (shots/start-*.png)"
+[ -n "$seen_loading" ] || fail "no grab from the start shows the loading picture (shots/start-*.png)"
 
 title=$(xdotool getwindowname "$wid")
 [ "$title" = Skarnfell ] || fail "window title is '$title'"
@@ -168,7 +180,7 @@ pass "loading picture: (40, 40, 80) clear with the orange band ($(basename "$see
 wait_for_picture menu is_menu 15 || fail "no title menu (play button, sky, logo) within 15 s: $(menu_numbers)"
 t_menu=$(elapsed)
 read -r button sky logo < <(menu_numbers)
-pass "title menu at $t_menu s: play button green ($button of its patch), sky (0,0,80) in $sky of the top rows, logo colours in $logo of its area"
+pass "title menu $t_menu s after start: play button green ($button of its patch), sky (0,0,80) in $sky of the top rows, logo colours in $logo of its area"
 menu_zeros=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
 
 # Title music for two seconds, then the sound button (32, 240) moves the sound mode from 1 (music and effects) to 2
@@ -186,13 +198,10 @@ pass "play button clicked: a round began (score display, no menu)"
 while holds '$1 < $2 + 1.2' "$(elapsed)" "$t_play"; do sleep 0.05; done
 t_fire=$(elapsed)
 fire 1.4
-if fire 25 is_game_over; then
-  pass "the dragon's fire brought the plane down: game-over overlay (darkened, yellow and orange bars)"
-else
-  quit_round
-  wait_for_picture over1 is_game_over 5 || fail "no game-over overlay after Quit: $(over_numbers)"
-  pass "no crash within 25 s; Quit from the pause panel ended the round: game-over overlay"
-fi
+how_ended="the dragon's fire"
+fire 25 is_game_over || quit_round
+is_game_over || wait_for_picture over1 is_game_over 10 || fail "no game-over overlay after round 1: $(over_numbers)"
+pass "round 1 ended by $how_ended: game-over overlay (darkened, yellow and orange bars)"
 wait_for_picture menu-after-1 is_menu 10 || fail "not back in the title menu after game over: $(menu_numbers)"
 pass "back in the title menu"
 
@@ -228,9 +237,10 @@ pass "restored: the round is paused (darkened, panel with Quit, Resume and Sound
 click_at 320 240
 wait_for_picture resumed is_playing 5 || fail "Resume did not take the panel away"
 pass "Resume: the panel slid away"
-fire 2 is_game_over
-quit_round
-wait_for_picture over2 is_game_over 10 || fail "no game-over overlay after the second round: $(over_numbers)"
+how_ended="the dragon's fire"
+fire 2 is_game_over || quit_round
+is_game_over || wait_for_picture over2 is_game_over 10 || fail "no game-over overlay after round 2: $(over_numbers)"
+pass "round 2 ended by $how_ended: game-over overlay"
 wait_for_picture menu-after-2 is_menu 10 || fail "not back in the title menu after the second round"
 menu_lists=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
 read_lists
@@ -242,5 +252,33 @@ expected_best=$(printf '%s\n' "$s1" "$s2" 0 0 0 0 0 0 0 0 | sort -rn | tr '\n' '
 pass "resumed round scored $s2: best list '$best', recent list '$recent', checksums valid"
 
 close_game
+t_exit=$(elapsed)
 [ "$status" = 0 ] || fail "closing the window gave exit status $status"
 pass "window closed: exit status 0"
+
+# ---- What was heard in run 1 ----
+# The capture runs in real time from the moment the game opens its sound device until it closes it at exit, so its
+# clock is the run's clock less the start-up before the device opened.
+wav=$work/capture.wav
+wav_length=$(soxi -D "$wav" 2>/dev/null) || fail "the sound capture is not a readable WAV file (not finalised?)"
+lag=$(awk -v a="$t_exit" -v b="$wav_length" 'BEGIN { printf "%.3f", a - b }')
+holds '$1 > -0.3 && $1 < 3' "$lag" || fail "the capture lasts $wav_length s but the run $t_exit s"
+at() { awk -v t="$1" -v d="$lag" -v o="$2" 'BEGIN { printf "%.3f", t - d + o }'; }
+level() { python3 "$here/sound.py" level "$wav" "$(at "$1" "$2")" "$(at "$3" "$4")" | cut -d' ' -f1; }
+title_music=$(level "$t_menu" 0.2 "$t_sound" -0.1)
+quiet=$(level "$t_sound" 0.6 "$t_play" -0.1)
+shots=$(level "$t_fire" 0.1 "$t_fire" 1.3)
+read -r start_match start_at < <(python3 "$here/sound.py" match "$wav" "$work/data/sfx/003.wav" \
+  "$(at "$t_play" -0.1)" "$(at "$t_play" 0.6)")
+read -r shot_match shot_at < <(python3 "$here/sound.py" match "$wav" "$work/data/sfx/002.wav" \
+  "$(at "$t_fire" 0)" "$(at "$t_fire" 1.2)")
+holds '$1 > 0.02' "$title_music" || fail "title menu: sound level $title_music, the title music is not heard"
+pass "title music heard: RMS $title_music of full scale over the menu's first seconds (capture starts $lag s into the run)"
+holds '$1 < 0.1 * $2' "$quiet" "$title_music" || fail "effects only, menu idle: level $quiet, not silent"
+pass "effects-only sound mode, menu idle: RMS $quiet (music off)"
+holds '$1 > 0.8' "$start_match" || fail "round start: the round-start effect is not in the capture (best match $start_match)"
+pass "round-start effect heard: the capture matches sfx/003.wav with correlation $start_match at $start_at s"
+holds '$1 > 0.01 && $1 > 10 * $2 && $3 > 0.45' "$shots" "$quiet" "$shot_match" ||
+  fail "held fire: level $shots, best match with the shot effect $shot_match: the shots are not heard"
+pass "shots heard: RMS $shots during held fire with only effects on, best match with sfx/002.wav $shot_match"
+
