@@ -4,6 +4,7 @@
 #include <stb_image.h>
 
 #include "app/paths.h"
+#include "graphics/image_file.h"
 #include "graphics/render_device.h"
 #include "graphics/texture_size.h"
 
@@ -106,7 +107,7 @@ SurfacePtr gxtkGraphics::CreateSurface(int w, int h) {
 unsigned char* loadImage(const String& path, int* width, int* height, int* depth) {
     std::FILE* file = fopenFile(path, u"rb");
     if (!file) return nullptr;
-    unsigned char* pixels = stbi_load_from_file(file, width, height, depth, 0);
+    unsigned char* pixels = readImageFile(file, width, height, depth);
     std::fclose(file);
     return pixels;
 }
