@@ -128,6 +128,9 @@ void gxtkInput::SetJoystick(const float* axes, int axisCount, const unsigned cha
         else
             OnKeyUp(kFirstJoyButton + i);
     }
+    // A pad unplugged (or swapped for a smaller one) while a button was down reports nothing for that button, and
+    // nothing else would ever release its key.
+    for (int i = buttonCount; i < kMaxJoyButtons; ++i) OnKeyUp(kFirstJoyButton + i);
 }
 
 void gxtkInput::EndUpdate() {

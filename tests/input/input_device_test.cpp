@@ -183,6 +183,34 @@ TEST_F(InputDeviceTest, OnlyTheReportedButtonsUpToThirtyTwoAreRead) {
     EXPECT_EQ(in.KeyDown(256 + 33), 0);
 }
 
+// A pad unplugged while buttons are down reports no buttons at all (or a different pad fewer): the keys of the
+// buttons it no longer reports must come up, or they stay held for the rest of the run.
+TEST_F(InputDeviceTest, ButtonsThePadNoLongerReportsAreReleased) {
+    const struct {
+        const char* what;
+        int count;
+        bool held0, held5, held31;
+    } cases[] = {
+        {"pad unplugged", 0, false, false, false},
+        {"pad with six buttons", 6, true, true, false},
+        {"same pad", 32, true, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Buttons({0, 5, 31});
+        NextUpdate();
+        unsigned char states[32] = {};
+        states[0] = states[5] = states[31] = GLFW_PRESS;
+        in.SetJoystick(nullptr, 0, c.count ? states : nullptr, c.count);
+        EXPECT_EQ(in.KeyDown(256), c.held0);
+        EXPECT_EQ(in.KeyDown(256 + 5), c.held5);
+        EXPECT_EQ(in.KeyDown(256 + 31), c.held31);
+        EXPECT_EQ(in.KeyHit(256), 0) << "a release is no press";
+        Buttons({});
+        NextUpdate();
+    }
+}
+
 TEST_F(InputDeviceTest, EndUpdateKeepsHeldKeysAndClearsCounts) {
     in.OnKeyDown(13);
     in.OnKeyDown(1);

@@ -6,7 +6,7 @@
 
 namespace {
 // BeginUpdate against the real window: the cursor is read from GLFW, and with no pad plugged in (as on the test
-// machines) stale axes are cleared.
+// machines) stale axes are cleared and buttons still down are released.
 TEST(InputPolling, BeginUpdateReadsTheCursorAndAnAbsentPad) {
     GLFWwindow* window = testsupport::EnsureWindow();
     if (!window) GTEST_SKIP() << "no display";
@@ -16,11 +16,13 @@ TEST(InputPolling, BeginUpdateReadsTheCursorAndAnAbsentPad) {
     glfwPollEvents();
     gxtkInput in;
     const float stale[6] = {1, 1, 1, 1, 1, 1};
-    in.SetJoystick(stale, 6, nullptr, 0);
+    const unsigned char held[2] = {GLFW_PRESS, GLFW_PRESS};
+    in.SetJoystick(stale, 6, held, 2);
     in.BeginUpdate();
 
     EXPECT_FLOAT_EQ(in.MouseX(), 123);
     EXPECT_FLOAT_EQ(in.MouseY(), 45);
     for (int n : {0, 1}) EXPECT_EQ(in.JoyX(n) + in.JoyY(n) + in.JoyZ(n), 0) << n;
+    EXPECT_EQ(in.KeyDown(256) + in.KeyDown(257), 0) << "buttons of a pad that is gone stay held";
 }
 }  // namespace
