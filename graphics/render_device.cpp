@@ -4,10 +4,18 @@
 // full (1024 points, 512 lines, 256 quads). Colour travels with every vertex and the matrix is applied here on the
 // CPU, so neither a colour nor a matrix change splits a batch; a change of kind or texture does. Ovals and polygons
 // are triangle fans drawn at once.
+//
+// With `optimise` on, the same pixels cost the software rasterizer less: a batch whose every primitive is untextured
+// with alpha 255 is drawn without blending (ONE, ONE_MINUS_SRC_ALPHA with source alpha 1 leaves exactly the source
+// colour; textured quads are always blended, since their texels may be translucent); a rectangle covering the whole
+// window in such a colour becomes a clear (the pending primitives lie under it); quads whose premultiplied colour is
+// all zero, or that lie wholly outside the window, are dropped (they cannot change a pixel, in either blend mode).
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/window.h"
 #include "graphics/render_device.h"
@@ -29,6 +37,8 @@ int OvalSegments(float xr, float yr, const gxtkGraphics& g) {
     if (n > VertexCapacity) return VertexCapacity;
     return n & ~3;
 }
+
+bool IsOpaque(std::uint32_t packedColor) { return packedColor >> 24 == 255; }
 }  // namespace
 
 gxtkGraphics::gxtkGraphics() {
@@ -71,6 +81,7 @@ int gxtkGraphics::BeginRender() {
     glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), &vertices[0].color);
 
     glEnable(GL_BLEND);
+    blendEnabled = true;
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_TEXTURE_2D);
     primCount = 0;
@@ -83,8 +94,19 @@ int gxtkGraphics::EndRender() {
     return 0;
 }
 
+void gxtkGraphics::UseBlending(bool on) {
+    if (on == blendEnabled) return;
+    blendEnabled = on;
+    if (on) {
+        glEnable(GL_BLEND);
+    } else {
+        glDisable(GL_BLEND);
+    }
+}
+
 void gxtkGraphics::Flush() {
     if (!primCount) return;
+    UseBlending(!(optimise && primOpaque && !blendAdditive));
     if (primSurface) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, primSurface->texture);
@@ -105,7 +127,9 @@ gxtkGraphics::Vertex* gxtkGraphics::NextPrimitive(int kind, int capacity, int ve
         Flush();
         primKind = kind;
         primSurface = surface;
+        primOpaque = true;
     }
+    primOpaque = primOpaque && !surface && IsOpaque(packedColor);
     return &vertices[primCount++ * verticesEach];
 }
 
@@ -122,13 +146,43 @@ void gxtkGraphics::PutVertex(Vertex* v, float x, float y, float u, float tv) con
     v->color = packedColor;
 }
 
+bool gxtkGraphics::QuadOutsideWindow(const float* x, const float* y) const {
+    float minX = std::min(std::min(x[0], x[1]), std::min(x[2], x[3]));
+    float maxX = std::max(std::max(x[0], x[1]), std::max(x[2], x[3]));
+    float minY = std::min(std::min(y[0], y[1]), std::min(y[2], y[3]));
+    float maxY = std::max(std::max(y[0], y[1]), std::max(y[2], y[3]));
+    // Pixels are covered at their centres, so a quad ending on the window's edge covers none of them.
+    return maxX <= 0 || maxY <= 0 || minX >= width || minY >= height;
+}
+
 void gxtkGraphics::PutQuad(gxtkSurface* surface, float x0, float y0, float x1, float y1, float u0, float v0, float u1,
                            float v1) {
+    float x[4] = {x0, x1, x1, x0};
+    float y[4] = {y0, y0, y1, y1};
+    if (isTransformed) {
+        for (int i = 0; i < 4; ++i) {
+            float px = x[i], py = y[i];
+            x[i] = ix * px + jx * py + tx;
+            y[i] = iy * px + jy * py + ty;
+        }
+    }
+    if (optimise && (packedColor == 0 || QuadOutsideWindow(x, y))) return;
     Vertex* v = NextPrimitive(Quads, 256, 4, surface);
-    PutVertex(v, x0, y0, u0, v0);
-    PutVertex(v + 1, x1, y0, u1, v0);
-    PutVertex(v + 2, x1, y1, u1, v1);
-    PutVertex(v + 3, x0, y1, u0, v1);
+    const float u[4] = {u0, u1, u1, u0};
+    const float tv[4] = {v0, v0, v1, v1};
+    for (int i = 0; i < 4; ++i) v[i] = {x[i], y[i], u[i], tv[i], packedColor};
+}
+
+bool gxtkGraphics::RectAsClear(float x0, float y0, float x1, float y1) {
+    if (isTransformed || blendAdditive || !IsOpaque(packedColor)) return false;
+    if (std::min(x0, x1) > 0 || std::min(y0, y1) > 0 || std::max(x0, x1) < width || std::max(y0, y1) < height)
+        return false;
+    unsigned char rgba[4];
+    std::memcpy(rgba, &packedColor, sizeof rgba);
+    primCount = 0;
+    glClearColor(rgba[0] / 255.0f, rgba[1] / 255.0f, rgba[2] / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return true;
 }
 
 int gxtkGraphics::DrawPoint(float x, float y) {
@@ -144,6 +198,7 @@ int gxtkGraphics::DrawLine(float x1, float y1, float x2, float y2) {
 }
 
 int gxtkGraphics::DrawRect(float x, float y, float w, float h) {
+    if (optimise && RectAsClear(x, y, x + w, y + h)) return 0;
     PutQuad(nullptr, x, y, x + w, y + h, 0, 0, 0, 0);
     return 0;
 }
@@ -173,6 +228,7 @@ int gxtkGraphics::DrawOval(float x, float y, float w, float h) {
         PutVertex(&vertices[i], cx + std::cos(angle) * xr, cy - std::sin(angle) * yr, 0, 0);
     }
     primCount = n;
+    primOpaque = IsOpaque(packedColor);
     Flush();
     return 0;
 }
@@ -185,6 +241,7 @@ int gxtkGraphics::DrawPoly(const float* points, int length) {
     primSurface = nullptr;
     for (int i = 0; i < n; ++i) PutVertex(&vertices[i], points[i * 2], points[i * 2 + 1], 0, 0);
     primCount = n;
+    primOpaque = IsOpaque(packedColor);
     Flush();
     return 0;
 }

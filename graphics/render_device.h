@@ -81,15 +81,28 @@ public:
     int primKind = 0;
     int primCount = 0;
     gxtkSurface* primSurface = nullptr;
+    // Every pending primitive is untextured with alpha 255: blending would leave exactly its colour.
+    bool primOpaque = false;
+    bool blendEnabled = false;
+    bool blendAdditive = false;
 
     // Draw calls issued since construction (every glDrawArrays / glDrawElements), for tests and benchmarks.
     long drawCalls = 0;
+
+    // Cheaper ways to the same pixels: untextured batches of opaque colour drawn without blending, a full-window
+    // opaque rectangle turned into a clear, and quads that cannot change the picture (no colour and no alpha, or
+    // wholly outside the window) not submitted. Off draws everything the straightforward way (for comparisons).
+    bool optimise = true;
 
 private:
     // The vertices of one more primitive, after flushing when it cannot join the pending batch.
     Vertex* NextPrimitive(int kind, int capacity, int verticesEach, gxtkSurface* surface);
     void PutVertex(Vertex* v, float x, float y, float u, float tv) const;
     void PutQuad(gxtkSurface* surface, float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1);
+    bool QuadOutsideWindow(const float* x, const float* y) const;
+    // A rectangle that covers the whole window in opaque colour is a clear to that colour; true when it was one.
+    bool RectAsClear(float x0, float y0, float x1, float y1);
+    void UseBlending(bool on);
 };
 
 // Decodes an image file opened through fopenFile; null when it cannot be opened or decoded.

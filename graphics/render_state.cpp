@@ -45,7 +45,8 @@ int gxtkGraphics::SetMatrix(float ix_, float iy_, float jx_, float jy_, float tx
 
 int gxtkGraphics::SetBlend(int mode) {
     Flush();
-    glBlendFunc(GL_ONE, mode == 1 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    blendAdditive = mode == 1;
+    glBlendFunc(GL_ONE, blendAdditive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     return 0;
 }
 
