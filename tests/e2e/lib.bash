@@ -90,14 +90,15 @@ tap_key() {
   xdotool keyup "$1"
 }
 
-# Screenshot of the game window into $work/shots/NAME.png; its path is left in $shot.
+# Screenshot of the game window into $work/shots/NAME.png (kept for a look after a failure); its path is left in $shot.
 grab() {
   mkdir -p "$work/shots"
   shot=$work/shots/$1.png
   /usr/bin/import -window "$wid" "$shot" 2>/dev/null
 }
 
-# picture.py on the last screenshot: requests separated by "--", one answer line each.
+# picture.py on $shot (a screenshot file, or "window:ID" for the window as it is now): requests separated by "--",
+# one answer line each.
 look() { python3 "$here/picture.py" "$shot" "$@"; }
 
 # True when the awk condition holds for the given numbers ($1, $2, ... in the condition).
@@ -107,14 +108,19 @@ holds() {
   echo "$@" | awk "{ exit !($condition) }"
 }
 
-# Polls: grabs screenshot NAME and runs the shell function CHECK on it until it succeeds or SECONDS pass.
+# Polls the window as it is until the shell function CHECK sees its picture or SECONDS pass; then keeps a screenshot
+# as NAME (a moment later than the check, for the record).
 wait_for_picture() {
-  local name=$1 check=$2 seconds=$3
+  local name=$1 check=$2 seconds=$3 found=1
   local deadline
   deadline=$(awk -v t="$EPOCHREALTIME" -v s="$seconds" 'BEGIN { printf "%.3f", t + s }')
   while :; do
-    grab "$name"
-    [ -s "$shot" ] && "$check" && return 0
-    holds '$1 > $2' "$EPOCHREALTIME" "$deadline" && return 1
+    shot=window:$wid
+    if "$check"; then found=0; break; fi
+    holds '$1 > $2' "$EPOCHREALTIME" "$deadline" && break
   done
+  local verdict=$shot
+  grab "$name"
+  [ "$found" = 1 ] && shot=$verdict  # the numbers in a failure message come from the window as it is then
+  return $found
 }

@@ -37,7 +37,7 @@ is_round() {
 # right at y 264.
 over_numbers() {
   look share 10 210 140 12 'r > 120 and g > 120 and b < 50' -- share 480 258 150 12 'r > 120 and 50 < g < 110 and b < 50' \
-    -- share 0 60 100 120 'max(r, g, b) <= 130' | tr '\n' ' '
+    -- share 0 60 100 120 'max(r, g, b) <= 150' | tr '\n' ' '
 }
 is_game_over() { holds '$1 > 0.9 && $2 > 0.9 && $3 > 0.97' $(over_numbers); }
 
@@ -53,6 +53,15 @@ is_playing() {
   holds '$1 < 0.3 && $2 > 0.9' $(look share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' -- \
     share 470 372 160 20 'max(r, g, b) > 100' | tr '\n' ' ')
 }
+
+# The lists' text is compared pixel for pixel, so the menu must have finished sliding in (32 updates) first.
+settle_menu() {
+  local name
+  name=$(basename "$shot" .png)
+  sleep 0.6
+  grab "$name-settled"
+}
+lists_text() { look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' '; }
 
 # ---- The saved state ----
 
@@ -96,39 +105,47 @@ read_lists() {
 # ---- Playing ----
 
 # Holds fire from the pointer at (400, 134), level with the dragon's eye at (174, 134) and on the right half, so
-# the plane steers there and its shots fly left into the eye. A hold slows the guns, so the button is released every
-# quarter of a second. Stops after SECONDS, or earlier once CHECK (if given) sees its picture.
+# the plane steers there and its shots fly left into the eye. A hold slows the guns, so the button is released after
+# each look at the window (a fraction of a second). Stops after SECONDS, or earlier once CHECK (if given) sees its
+# picture.
 fire() {
-  local seconds=$1 check=${2:-} end n=0
+  local seconds=$1 check=${2:-} end
   end=$(awk -v t="$EPOCHREALTIME" -v s="$seconds" 'BEGIN { printf "%.3f", t + s }')
   xdotool mousemove --window "$wid" 400 134
   while holds '$1 < $2' "$EPOCHREALTIME" "$end"; do
     xdotool mousedown 1
-    if [ -n "$check" ] && [ $((n % 2)) = 1 ]; then
-      grab firing
+    if [ -n "$check" ]; then
+      shot=window:$wid
       if "$check"; then xdotool mouseup 1; return 0; fi
     else
       sleep 0.25
     fi
     xdotool mouseup 1
     sleep 0.03
-    n=$((n + 1))
   done
   return 1
 }
 
-# Escape opens the pause panel; its Quit button sits at (cx - 140, pauseY - 64) = (180, 176). A round that ends by
-# itself meanwhile (the plane already hit) needs no Quit.
-paused_or_over() { is_paused || is_game_over || is_menu; }
-quit_round() {
+paused_or_over() {
+  if is_paused; then seen=paused; elif is_game_over; then seen=over; elif is_menu; then seen=menu; else return 1; fi
+}
+
+# Ends round NAME: holds fire for up to SECONDS, in which the dragon's fire may bring the plane down; otherwise
+# Escape opens the pause panel and its Quit button, at (cx - 140, pauseY - 64) = (180, 176), ends the round. Either
+# way the game-over overlay must show; $how_ended says which way it went.
+end_round() {
+  local name=$1 seconds=$2
+  how_ended="the dragon's fire"
+  if fire "$seconds" is_game_over; then grab "$name-over"; return; fi
   tap_key Escape
-  wait_for_picture paused-to-quit paused_or_over 5 || fail "Escape during a round showed no pause panel: $(pause_numbers)"
-  if is_paused; then
-    click_at 180 176
-    how_ended="Quit from the pause panel"
-  else
-    how_ended="the dragon's fire"
-  fi
+  wait_for_picture "$name-escape" paused_or_over 5 || fail "Escape during $name showed no pause panel: $(pause_numbers)"
+  case $seen in
+    paused)
+      click_at 180 176
+      how_ended="Quit from the pause panel"
+      wait_for_picture "$name-over" is_game_over 5 || fail "no game-over overlay after Quit: $(over_numbers)" ;;
+    menu) fail "$name ended by itself and its game-over overlay went by unseen" ;;
+  esac
 }
 
 # ---- Run 1: a fresh folder, sound captured ----
@@ -154,7 +171,7 @@ done
 seen_loading=""
 for i in $(seq 10 70); do
   shot=$work/shots/start-$i.png
-  [ -s "$shot" ] || break
+  [ -s "$shot" ] || continue
   is_loading && seen_loading=$shot && break
 done
 [ -n "$seen_loading" ] || fail "no grab from the start shows the loading picture (shots/start-*.png)"
@@ -181,7 +198,8 @@ wait_for_picture menu is_menu 15 || fail "no title menu (play button, sky, logo)
 t_menu=$(elapsed)
 read -r button sky logo < <(menu_numbers)
 pass "title menu $t_menu s after start: play button green ($button of its patch), sky (0,0,80) in $sky of the top rows, logo colours in $logo of its area"
-menu_zeros=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
+settle_menu
+menu_zeros=$(lists_text)
 
 # Title music for two seconds, then the sound button (32, 240) moves the sound mode from 1 (music and effects) to 2
 # (effects only): from there on any sound is an effect.
@@ -198,9 +216,7 @@ pass "play button clicked: a round began (score display, no menu)"
 while holds '$1 < $2 + 1.2' "$(elapsed)" "$t_play"; do sleep 0.05; done
 t_fire=$(elapsed)
 fire 1.4
-how_ended="the dragon's fire"
-fire 25 is_game_over || quit_round
-is_game_over || wait_for_picture over1 is_game_over 10 || fail "no game-over overlay after round 1: $(over_numbers)"
+end_round round1 25
 pass "round 1 ended by $how_ended: game-over overlay (darkened, yellow and orange bars)"
 wait_for_picture menu-after-1 is_menu 10 || fail "not back in the title menu after game over: $(menu_numbers)"
 pass "back in the title menu"
@@ -237,12 +253,11 @@ pass "restored: the round is paused (darkened, panel with Quit, Resume and Sound
 click_at 320 240
 wait_for_picture resumed is_playing 5 || fail "Resume did not take the panel away"
 pass "Resume: the panel slid away"
-how_ended="the dragon's fire"
-fire 2 is_game_over || quit_round
-is_game_over || wait_for_picture over2 is_game_over 10 || fail "no game-over overlay after round 2: $(over_numbers)"
+end_round round2 2
 pass "round 2 ended by $how_ended: game-over overlay"
 wait_for_picture menu-after-2 is_menu 10 || fail "not back in the title menu after the second round"
-menu_lists=$(look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255 100 | tr '\n' ' ')
+settle_menu
+menu_lists=$(lists_text)
 read_lists
 s2=${recent%% *}
 holds '$1 > 0' "$s2" || fail "the resumed round scored nothing: firing did not work after Resume (recent: $recent)"
@@ -255,6 +270,7 @@ close_game
 t_exit=$(elapsed)
 [ "$status" = 0 ] || fail "closing the window gave exit status $status"
 pass "window closed: exit status 0"
+[ "$menu_lists" != "$menu_zeros" ] || fail "the menu's score lists look the same with scores as without"
 
 # ---- What was heard in run 1 ----
 # The capture runs in real time from the moment the game opens its sound device until it closes it at exit, so its
@@ -282,3 +298,72 @@ holds '$1 > 0.01 && $1 > 10 * $2 && $3 > 0.45' "$shots" "$quiet" "$shot_match" |
   fail "held fire: level $shots, best match with the shot effect $shot_match: the shots are not heard"
 pass "shots heard: RMS $shots during held fire with only effects on, best match with sfx/002.wav $shot_match"
 
+
+# ---- Run 2: a restart in the same folder loads what run 1 kept; then a resize to 1920x1080 ----
+# strace records every file the game opens: the pictures it loads at each window size.
+ALSOFT_DRIVERS=null start_game strace -f -qq -e trace=openat -o "$work/opened.txt"
+wait_for_picture restart-menu is_menu 20 || fail "after the restart, no title menu: $(menu_numbers)"
+for line in "Settings Loaded" "Badges Loaded" "Highscore 0 Loaded" "Highscore 1 Loaded" "Highscore 2 Loaded"; do
+  grep -qx "$line" "$work/out.txt" || fail "restart: no line '$line' on standard output"
+done
+! grep -q Invalid "$work/out.txt" || fail "restart: $(grep Invalid "$work/out.txt" | head -1)"
+pass "restart: 'Settings Loaded', 'Badges Loaded', 'Highscore 0/1/2 Loaded' on standard output"
+settle_menu
+restart_lists=$(lists_text)
+[ "$restart_lists" = "$menu_lists" ] ||
+  fail "the score lists after the restart ($restart_lists) are not those shown before closing ($menu_lists)"
+pass "restart: the menu shows the same score lists, pixel for pixel, as before closing ($(echo $restart_lists | cut -d' ' -f1,3) text pixels)"
+
+pictures="common/icons common/Buttons common/dpad common/icade common/PlovoLogo fonts/editundo menu logo parts BadgesA gfx dragon"
+# How many times the game opened data/FILE successfully.
+opened() { grep -F "\"./data/$1\"," "$work/opened.txt" | grep -c ') = [0-9]'; }
+for p in $pictures; do
+  [ "$(opened "$p-hd.png")" -ge 1 ] || fail "at 640x480 the game did not load data/$p-hd.png"
+  [ "$(opened "$p-hd2.png")" = 0 ] || fail "at 640x480 the game loaded data/$p-hd2.png"
+done
+pass "at 640x480 the game loaded the 12 '-hd' pictures and no '-hd2' one"
+
+xdotool windowmove "$wid" 0 0
+xdotool windowsize "$wid" 1920 1080
+for _ in $(seq 1 50); do
+  read -r wx wy ww wh map_state < <(geometry)
+  [ "${ww}x${wh}" = 1920x1080 ] && break
+  sleep 0.1
+done
+[ "${ww}x${wh}" = 1920x1080 ] || fail "the window is ${ww}x${wh} after resizing to 1920x1080"
+for p in $pictures; do
+  for _ in $(seq 1 100); do
+    [ "$(opened "$p-hd2.png")" -ge 1 ] && break
+    sleep 0.1
+  done
+  [ "$(opened "$p-hd2.png")" -ge 1 ] || fail "after the resize to 1920x1080 the game did not load data/$p-hd2.png"
+done
+pass "resized to 1920x1080: the game reloaded all 12 pictures from their '-hd2' files"
+
+# The game's own screenshot (F12) at the new size: the virtual screen is 640x360 scaled by 3, so the play button is
+# at (3 * 448, 3 * 108) and the logo around (3 * 256, 3 * 252).
+big_menu() {
+  holds '$1 > 0.9 && $2 > 0.08' $(look share 1236 300 36 48 'g > 150 and r < 120 and b < 140' -- \
+    share 384 564 768 384 'r > 200 and 60 < g < 200 and b < 80' | tr '\n' ' ')
+}
+big=""
+for _ in $(seq 1 20); do
+  before=$(grep -c '^Screenshot ' "$work/out.txt")
+  tap_key F12
+  for _ in $(seq 1 30); do
+    [ "$(grep -c '^Screenshot ' "$work/out.txt")" -gt "$before" ] && break
+    sleep 0.1
+  done
+  name=$(grep '^Screenshot ' "$work/out.txt" | tail -1 | cut -d' ' -f2)
+  [ -n "$name" ] && [ -s "$work/$name" ] || fail "F12 wrote no screenshot"
+  shot=$work/$name
+  [ "$(look size)" = "1920 1080" ] || fail "F12 screenshot $name is $(look size), not 1920 1080"
+  big_menu && { big=$name; break; }
+  sleep 0.3
+done
+[ -n "$big" ] || fail "at 1920x1080 no screenshot shows the title menu (play button, logo)"
+pass "F12 screenshot $big: 1920x1080, the title menu with its play button and logo in place"
+
+close_game
+[ "$status" = 0 ] || fail "closing the resized window gave exit status $status"
+pass "window closed after the restart: exit status 0"
