@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libglfw3-dev libgl-dev libopenal-dev libstb-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils openbox wmctrl imagemagick sox python3 vorbis-tools
+  xvfb xauth xdotool x11-utils openbox wmctrl imagemagick sox python3 vorbis-tools strace
   clang libclang-rt-14-dev valgrind libsdl2-dev
 )
 missing=()
