@@ -2,6 +2,7 @@
 //   uncapped (default): a scripted busy round on the manual clock, never sleeping, for a fixed number of frames;
 //     CPU per frame (update and render apart, the render counted for the whole process with the rasterizer's
 //     threads), draw calls and display-list entries per frame, peak resident memory.
+//   --straight: the same with the render device's cheaper paths turned off (the pixels are the same).
 //   --paced SECONDS: the real main loop on the real clock: start-up, then the title menu and a busy round for
 //     SECONDS each, reporting the process's CPU share.
 // Results are one "RESULT key=value ..." line per measurement, for bench/run.sh.
@@ -23,16 +24,19 @@
 namespace {
 using namespace bench;
 
+constexpr int kSettleFrames = 10;
+
 struct Options {
     int width = 640, height = 480;
     int frames = 600;
     int warmup = 240;
     double pacedSeconds = 0;
     const char* shot = nullptr;
+    bool straight = false;
 };
 
 [[noreturn]] void Usage() {
-    std::fprintf(stderr, "usage: skarnfell_bench [--size WxH] [--frames N] [--warmup N] [--paced SECONDS] [--shot FILE.ppm]\n");
+    std::fprintf(stderr, "usage: skarnfell_bench [--size WxH] [--frames N] [--warmup N] [--paced SECONDS] [--shot FILE.ppm] [--straight]\n");
     std::exit(2);
 }
 
@@ -40,6 +44,10 @@ Options Parse(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
+        if (!std::strcmp(a, "--straight")) {
+            o.straight = true;
+            continue;
+        }
         const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
         if (!v) Usage();
         if (!std::strcmp(a, "--size")) {
@@ -61,14 +69,17 @@ Options Parse(int argc, char** argv) {
 }
 
 // The menu slides in, then a round starts as the play button would start it, and warms up until the dragon's
-// volleys fly.
+// volleys fly: updates only (renders change nothing the round depends on), then a few whole frames.
 void EnterBusyRound(Program& p, BusyRound& round, const Options& o) {
     for (int i = 0; i < 40; ++i) p.Frame();
-    round.pauseFrom = o.warmup + o.frames * 6 / 10;
-    round.pauseTo = o.warmup + o.frames * 8 / 10;
+    const int measuredFrom = o.warmup + kSettleFrames;
+    round.pauseFrom = measuredFrom + o.frames * 6 / 10;
+    round.pauseTo = measuredFrom + o.frames * 8 / 10;
     p.game->script = &round;
     p.game->mode = 11;
-    for (int i = 0; i < o.warmup; ++i) p.Frame();
+    p.Frame();
+    for (int i = 0; i < o.warmup; ++i) p.UpdateOnly();
+    for (int i = 0; i < kSettleFrames; ++i) p.Frame();
 }
 
 // One more frame of the round, read back before the swap, as a binary PPM.
@@ -86,6 +97,7 @@ int RunUncapped(const Options& o) {
     Program p;
     if (!p.Open({o.width, o.height, false})) return 1;
     p.UseManualClock();
+    p.device->graphicsDevice->optimise = !o.straight;
     p.device->InvokeOnCreate();
     if (!p.FinishLoading()) {
         std::fprintf(stderr, "skarnfell_bench: the asset loader did not finish (is data/ there?)\n");
@@ -112,10 +124,10 @@ int RunUncapped(const Options& o) {
     const double update = p.game->updateCpu - update0;
     const double n = o.frames;
     std::printf(
-        "RESULT prog=game scene=busy mode=uncapped size=%dx%d frames=%d wall_s=%.3f cpu_s=%.3f cpu_ms_per_frame=%.3f "
+        "RESULT prog=%s scene=busy mode=uncapped size=%dx%d frames=%d wall_s=%.3f cpu_s=%.3f cpu_ms_per_frame=%.3f "
         "update_cpu_ms=%.4f render_cpu_ms=%.3f fps=%.1f wall_ms_per_frame=%.3f draws_per_frame=%.2f "
         "entries_per_frame=%.1f peak_rss_kb=%ld renderer=\"%s\"\n",
-        gfx.width, gfx.height, o.frames, wall, cpu, 1000 * cpu / n, 1000 * update / n, 1000 * (cpu - update) / n,
+        o.straight ? "game_straight" : "game", gfx.width, gfx.height, o.frames, wall, cpu, 1000 * cpu / n, 1000 * update / n, 1000 * (cpu - update) / n,
         n / wall, 1000 * wall / n, (gfx.drawCalls - draws0) / n, entries / n, PeakRssKb(), p.renderer.c_str());
     return 0;
 }

@@ -90,6 +90,13 @@ void Program::Frame() {
     for (int guard = 0; guard < 100 && device->renderCount == before; ++guard) device->Tick();
 }
 
+void Program::UpdateOnly() {
+    manualClock.Advance(device->tickPeriod);
+    // Keep the loop's schedule in step, so the next Frame() does not catch these up.
+    device->nextTickTime += device->tickPeriod;
+    device->InvokeOnUpdate();
+}
+
 bool Program::FinishLoading() {
     for (int i = 0; i < 600 && game->loadStage > 0; ++i) Frame();
     return game->loadStage == 0;

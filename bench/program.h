@@ -25,6 +25,8 @@ public:
     void UseManualClock() { device->clock = &manualClock; }
     // One pass of the real loop that runs exactly one update and one render (manual clock only).
     void Frame();
+    // One update through the loop's own update step, without a render (cheap warm-up, e.g. under valgrind).
+    void UpdateOnly();
     // Frames until the asset loader has finished; false if it never does.
     bool FinishLoading();
 
