@@ -9,6 +9,7 @@ e2e_setup() {
   export XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config
   game_pid=""
   wm_pid=""
+  helper_pids=()
   keep_work=0
   script_t0=$EPOCHREALTIME
   trap e2e_cleanup EXIT
@@ -17,6 +18,7 @@ e2e_setup() {
 e2e_cleanup() {
   [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  for pid in "${helper_pids[@]}"; do kill "$pid" 2>/dev/null; done
   if [ "$keep_work" = 1 ]; then return; fi
   rm -rf "$work"
 }

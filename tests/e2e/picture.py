@@ -143,7 +143,7 @@ def main(argv):
                            input=b'P6 %d %d 255\n' % (width, height) + pixels)
             print(' '.join(found))
             return
-        time.sleep(0.01)
+        time.sleep(0.04)
     sys.exit(1)
 
 

@@ -14,8 +14,13 @@ done
 # ---- What the pictures show (each reads $shot) ----
 
 # Each picture below is a list of picture.py requests (regions and the colours expected in them) and an awk condition
-# over the answers, so one look at the window can test several pictures at once.
+# over the answers.
 numbers() { look "$@" | tr '\n' ' '; }
+
+# Loading picture: the (40, 40, 80) clear with the orange band across the middle.
+loading_looks=(share 0 0 20 20 'abs(r - 40) <= 6 and abs(g - 40) <= 6 and abs(b - 80) <= 6'
+  -- share 0 232 20 16 'abs(r - 187) <= 8 and abs(g - 124) <= 8 and abs(b - 66) <= 8')
+loading_ok='$1 > 0.95 && $2 > 0.95'
 
 # Title menu in place: the green play button at (0.7 * 640, 0.3 * 480), the sky colour (0, 0, 80) in the top rows,
 # the fiery logo around (0.4 * 640, 0.7 * 480).
@@ -46,16 +51,6 @@ pause_looks=(share 220 215 50 70 'r >= 165 and 95 <= g <= 145 and b <= 50'
 pause_ok='$1 > 0.95 && $2 > 0.9 && $3 > 0.97'
 pause_numbers() { numbers "${pause_looks[@]}"; }
 is_paused() { holds "$pause_ok" $(pause_numbers); }
-
-# Which of the pause panel, the game-over overlay and the title menu the window shows, in $seen.
-paused_or_over() {
-  set -- $(numbers "${pause_looks[@]}" -- "${over_looks[@]}" -- "${menu_looks[@]}")
-  if holds "$pause_ok" "$1" "$2" "$3"; then seen=paused
-  elif holds "$over_ok" "$4" "$5" "$6"; then seen=over
-  elif holds "$menu_ok" "$7" "$8" "$9"; then seen=menu
-  else return 1
-  fi
-}
 
 # Playing on: no panel, and the grey ground undarkened.
 is_playing() {
@@ -110,44 +105,59 @@ EOF
 
 # ---- Playing ----
 
+# Starts a watcher: a process that reads the window as fast as it can, for up to SECONDS, until the picture of
+# LOOKS (an array name) and OK (its condition) shows, and keeps it as shots/NAME.png. Polling from here, between
+# presses and clicks, can miss a picture that lasts a second or two on a loaded machine; the watcher does not.
+# Its process id is left in $watcher.
+watch_for() {
+  local name=$1 seconds=$2 looks="$3[@]" ok=$4
+  mkdir -p "$work/shots"
+  python3 "$here/picture.py" "${5:-window:$wid}" poll "$seconds" \
+    "$(echo "$ok" | sed -E 's/\$([0-9])/a[\1 - 1]/g; s/&&/and/g')" "$work/shots/$name.png" "${!looks}" >/dev/null &
+  watcher=$!
+  helper_pids+=("$watcher")
+}
+watching() { kill -0 "$watcher" 2>/dev/null; }
+
 # Holds fire from the pointer at (400, 134), level with the dragon's eye at (174, 134) and on the right half, so
-# the plane steers there and its shots fly left into the eye. A hold slows the guns, so the button is released after
-# each look at the window (a fraction of a second). Stops after SECONDS, or earlier once CHECK (if given) sees its
-# picture.
+# the plane steers there and its shots fly left into the eye. A hold slows the guns, so the button is released
+# every quarter of a second. Stops after SECONDS, or earlier once the watcher, if there is one, has finished.
 fire() {
-  local seconds=$1 check=${2:-} end
+  local seconds=$1 end
   end=$(awk -v t="$EPOCHREALTIME" -v s="$seconds" 'BEGIN { printf "%.3f", t + s }')
   xdotool mousemove --window "$wid" 400 134
   while holds '$1 < $2' "$EPOCHREALTIME" "$end"; do
+    [ -n "${watcher:-}" ] && ! watching && return
     xdotool mousedown 1
-    if [ -n "$check" ]; then
-      shot=window:$wid
-      if "$check"; then xdotool mouseup 1; return 0; fi
-    else
-      sleep 0.25
-    fi
+    sleep 0.25
     xdotool mouseup 1
     sleep 0.03
   done
-  return 1
 }
 
 # Ends round NAME: holds fire for up to SECONDS, in which the dragon's fire may bring the plane down; otherwise
 # Escape opens the pause panel and its Quit button, at (cx - 140, pauseY - 64) = (180, 176), ends the round. Either
-# way the game-over overlay must show; $how_ended says which way it went.
+# way a watcher must see the game-over overlay; $how_ended says which way it went.
 end_round() {
   local name=$1 seconds=$2
   how_ended="the dragon's fire"
-  if fire "$seconds" is_game_over; then grab "$name-over"; return; fi
-  tap_key Escape
-  wait_for_picture "$name-escape" paused_or_over 5 || fail "Escape during $name showed no pause panel: $(pause_numbers)"
-  case $seen in
-    paused)
-      click_at 180 176
-      how_ended="Quit from the pause panel"
-      wait_for_picture "$name-over" is_game_over 5 || fail "no game-over overlay after Quit: $(over_numbers)" ;;
-    menu) fail "$name ended by itself and its game-over overlay went by unseen" ;;
-  esac
+  watch_for "$name-over" $((seconds + 30)) over_looks "$over_ok"
+  fire "$seconds"
+  if watching; then
+    tap_key Escape
+    for _ in $(seq 1 50); do
+      watching || break
+      shot=window:$wid
+      if is_paused; then
+        click_at 180 176
+        how_ended="Quit from the pause panel"
+        break
+      fi
+    done
+  fi
+  wait "$watcher" || fail "$name: no game-over overlay ($how_ended); the window shows $(over_numbers)"
+  watcher=""
+  shot=$work/shots/$name-over.png
 }
 
 # ---- Run 1: a fresh folder, sound captured ----
@@ -163,16 +173,13 @@ file=$work/capture.wav
 EOF
 start_openbox
 # The loader runs one step per update, a third of a second in all (less when the loop catches up after slow first
-# frames), so a watcher started before the game reads the window as fast as it can until the loading picture shows.
-mkdir -p "$work/shots"
-python3 "$here/picture.py" "window:@$work/wid.txt" poll 30 'a[0] > 0.95 and a[1] > 0.95' "$work/shots/loading.png" \
-  share 0 0 20 20 'abs(r - 40) <= 6 and abs(g - 40) <= 6 and abs(b - 80) <= 6' \
-  -- share 0 232 20 16 'abs(r - 187) <= 8 and abs(g - 124) <= 8 and abs(b - 66) <= 8' >/dev/null &
-watcher=$!
+# frames), so a watcher started before the game catches its picture: it waits for the window's id in a file.
+watch_for loading 30 loading_looks "$loading_ok" "window:@$work/wid.txt"
 for _ in $(seq 1 300); do [ -e "$work/wid.txt.ready" ] && break; sleep 0.05; done
 ALSOFT_CONF=$work/openal.conf start_game
 echo "$wid" >"$work/wid.tmp" && mv "$work/wid.tmp" "$work/wid.txt"
 wait "$watcher" || fail "the loading picture never showed"
+watcher=""
 
 title=$(xdotool getwindowname "$wid")
 [ "$title" = Skarnfell ] || fail "window title is '$title'"
