@@ -48,6 +48,8 @@ unsigned char* readImageFile(std::FILE* file, int* width, int* height, int* dept
     const std::vector<unsigned char> bytes = ReadWhole(file);
     // An empty file decodes to nothing anyway, and stb must not be handed a null buffer.
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return nullptr;
-    if (IsPng(bytes) && !PngChunksFit(bytes)) return nullptr;
+    // Every picture of the game is a PNG. stb_image's other decoders (JPEG, GIF, PSD, ...) are not safe on damaged
+    // files in the version we link: a JPEG whose Huffman table counts more than 256 codes writes past its table.
+    if (!IsPng(bytes) || !PngChunksFit(bytes)) return nullptr;
     return stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), width, height, depth, 0);
 }

@@ -23,6 +23,7 @@ seeds() {
 # stb_vorbis treats a failed malloc as a damaged file, as it is in the game; lsan.supp names its one known leak.
 export ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$here/lsan.supp
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$here/ubsan.supp
 # stb_image sizes its first output buffer from the dimensions in the header (up to its own 2 GB cap) before it knows
 # whether the data is there; that memory is reserved, not touched, so the image target may allocate up to the cap
 # and the resident-memory limit is what catches real growth.
