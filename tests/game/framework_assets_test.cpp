@@ -245,6 +245,11 @@ TEST_F(Assets, ReloadsReleaseWhatTheyReplace) {
         if (i == 9) before = ResidentKilobytes();
     }
     for (const auto& surface : firstSurfaces) EXPECT_TRUE(surface.expired()) << "a replaced surface is still alive";
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed blocks in quarantine, so resident memory grows by design; it finds leaks itself.
+    SetWindow(640, 480);
+    return;
+#endif
     long growth = ResidentKilobytes() - before;
     std::printf("resident memory after 10 reloads: %ld kB, growth over 90 more: %ld kB\n", before, growth);
     // One reload of this data holds about 5 MB of pixels: a leak of 90 of them would be hundreds of MB.
