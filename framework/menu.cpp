@@ -131,6 +131,12 @@ void CreditsButton(MyApp& app) {
 }  // namespace
 
 int MyApp::LoadMenu() {
+    // A round can end with its pause panel open (the pause key still works during the game-over overlay, and a
+    // plane already going down keeps sliding while paused). The menu has no panel to resume from, and a pause
+    // left set would hold the title tune silent and open the next round paused.
+    paused = 0;
+    pauseSlide = -1;
+    pauseY = -64;
     musicPlayer->Nuv_StartTune(u"Tarnwick/Tune_18", Rand(1, 37171648), 80);
     RecordScore();
     return 0;

@@ -219,4 +219,16 @@ TEST_F(MenuTest, EnteringTheMenuStartsTheTitleTune) {
     EXPECT_EQ(spy->tempos[0], 80);
 }
 
+TEST_F(MenuTest, ARoundEndedWhilePausedLeavesTheMenuUnpaused) {
+    game->mode = 2;
+    game->paused = 1;
+    game->pauseSlide = 1;
+    game->pauseY = 240;
+    Update();
+    EXPECT_EQ(game->mode, 1);
+    EXPECT_EQ(game->paused, 0);
+    EXPECT_EQ(game->pauseSlide, -1);
+    EXPECT_EQ(game->pauseY, -64);
+}
+
 }  // namespace
