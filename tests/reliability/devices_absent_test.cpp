@@ -22,7 +22,6 @@ TEST_F(NoAudio, TheGamePlaysSilently) {
     EXPECT_GE(roundsStarted, 1);
     EXPECT_EQ(glErrors, 0) << "first GL error 0x" << std::hex << firstGlError;
     EXPECT_NE(game->sfxChannel, 0) << "no effect was started";
-    for (int n : {1, 2, 95}) EXPECT_EQ(game->sounds[n], nullptr) << "a sound without a device: " << n;
 }
 
 TEST_F(GameRun, APadUnpluggedMidRoundWithButtonsDownLeavesNothingHeld) {
