@@ -35,17 +35,40 @@ short* decodeAll(stb_vorbis* v, int channels, int* length) {
     }
 }
 
+// stb_vorbis loses blocks it allocated for a codebook it then refuses, so every load of such a damaged file would
+// leak. Given an arena, the decoder takes all its memory from it, and the arena is freed with the decoder; a stream
+// that needs more is opened again with twice the room.
+constexpr int kFirstArena = 256 * 1024;
+constexpr int kLargestArena = 64 * 1024 * 1024;
+
+stb_vorbis* openInArena(std::FILE* file, stb_vorbis_alloc* arena) {
+    const long start = std::ftell(file);
+    for (int size = kFirstArena; size <= kLargestArena; size *= 2) {
+        arena->alloc_buffer = static_cast<char*>(std::malloc(size));
+        arena->alloc_buffer_length_in_bytes = size;
+        if (!arena->alloc_buffer) return nullptr;
+        int error = 0;
+        stb_vorbis* v = stb_vorbis_open_file(file, 0, &error, arena);
+        if (v) return v;
+        std::free(arena->alloc_buffer);
+        arena->alloc_buffer = nullptr;
+        if (error != VORBIS_outofmem || std::fseek(file, start, SEEK_SET) != 0) return nullptr;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void* readOggFile(std::FILE* file, int* length, int* channels, int* format, int* hertz) {
     if (!OggCommentsFit(file)) return nullptr;
-    int error = 0;
-    stb_vorbis* v = stb_vorbis_open_file(file, 0, &error, nullptr);
+    stb_vorbis_alloc arena{};
+    stb_vorbis* v = openInArena(file, &arena);
     if (!v) return nullptr;
     const stb_vorbis_info info = stb_vorbis_get_info(v);
     int frames = 0;
     short* data = info.channels > 0 ? decodeAll(v, info.channels, &frames) : nullptr;
     stb_vorbis_close(v);
+    std::free(arena.alloc_buffer);
     if (!data) return nullptr;
     *length = frames;
     *channels = info.channels;
