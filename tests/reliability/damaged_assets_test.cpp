@@ -141,8 +141,11 @@ TEST_P(DamagedFile, GameStillStartsAndPlaysARound) {
     EXPECT_EQ(glErrors, 0) << "first GL error 0x" << std::hex << firstGlError;
     bool isSound = false;
     const int slot = SlotOf(GetParam().file, &isSound);
-    if (slot >= 0 && isSound) EXPECT_EQ(game->sounds[slot], nullptr);
-    if (slot >= 0 && !isSound) EXPECT_EQ(game->images[slot], nullptr);
+    if (slot >= 0 && isSound) {
+        EXPECT_EQ(game->sounds[slot], nullptr);
+    } else if (slot >= 0) {
+        EXPECT_EQ(game->images[slot], nullptr);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachDataFile, DamagedFile, ::testing::ValuesIn(Cases()), CaseName);
