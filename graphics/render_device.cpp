@@ -9,7 +9,10 @@
 // with alpha 255 is drawn without blending (ONE, ONE_MINUS_SRC_ALPHA with source alpha 1 leaves exactly the source
 // colour; textured quads are always blended, since their texels may be translucent); a rectangle covering the whole
 // window in such a colour becomes a clear (the pending primitives lie under it); quads whose premultiplied colour is
-// all zero, or that lie wholly outside the window, are dropped (they cannot change a pixel, in either blend mode).
+// all zero, or that lie wholly outside the window, are dropped (they cannot change a pixel, in either blend mode);
+// textured batches in normal blending run the alpha test (alpha > 0): texels and vertex colours are premultiplied, so
+// a fragment of alpha 0 has colour 0 and would leave the destination as it was, and the rasterizer can skip blending
+// where a block of fragments fails the test.
 #include <GLFW/glfw3.h>
 
 #include <algorithm>
@@ -83,6 +86,9 @@ int gxtkGraphics::BeginRender() {
     glEnable(GL_BLEND);
     blendEnabled = true;
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_ALPHA_TEST);
+    alphaTestEnabled = false;
+    glAlphaFunc(GL_GREATER, 0);
     glDisable(GL_TEXTURE_2D);
     primCount = 0;
     return 0;
@@ -104,9 +110,21 @@ void gxtkGraphics::UseBlending(bool on) {
     }
 }
 
+void gxtkGraphics::UseAlphaTest(bool on) {
+    if (on == alphaTestEnabled) return;
+    alphaTestEnabled = on;
+    if (on) {
+        glEnable(GL_ALPHA_TEST);
+    } else {
+        glDisable(GL_ALPHA_TEST);
+    }
+}
+
 void gxtkGraphics::Flush() {
     if (!primCount) return;
-    UseBlending(!(optimise && primOpaque && !blendAdditive));
+    bool blend = !(optimise && primOpaque && !blendAdditive);
+    UseBlending(blend);
+    UseAlphaTest(optimise && blend && primSurface && !blendAdditive);
     if (primSurface) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, primSurface->texture);

@@ -84,14 +84,16 @@ public:
     // Every pending primitive is untextured with alpha 255: blending would leave exactly its colour.
     bool primOpaque = false;
     bool blendEnabled = false;
+    bool alphaTestEnabled = false;
     bool blendAdditive = false;
 
     // Draw calls issued since construction (every glDrawArrays / glDrawElements), for tests and benchmarks.
     long drawCalls = 0;
 
-    // Cheaper ways to the same pixels: untextured batches of opaque colour drawn without blending, a full-window
-    // opaque rectangle turned into a clear, and quads that cannot change the picture (no colour and no alpha, or
-    // wholly outside the window) not submitted. Off draws everything the straightforward way (for comparisons).
+    // Cheaper ways to the same pixels: untextured batches of opaque colour drawn without blending, textured fragments
+    // of alpha 0 discarded before blending, a full-window opaque rectangle turned into a clear, and quads that cannot
+    // change the picture (no colour and no alpha, or wholly outside the window) not submitted. Off draws everything
+    // the straightforward way (for comparisons).
     bool optimise = true;
 
 private:
@@ -103,6 +105,7 @@ private:
     // A rectangle that covers the whole window in opaque colour is a clear to that colour; true when it was one.
     bool RectAsClear(float x0, float y0, float x1, float y1);
     void UseBlending(bool on);
+    void UseAlphaTest(bool on);
 };
 
 // Decodes an image file opened through fopenFile; null when it cannot be opened or decoded.

@@ -38,6 +38,7 @@ protected:
     }
 
     SurfacePtr surface;
+    SurfacePtr holed;
 };
 
 TEST_F(OptimiseTest, EveryCaseGivesTheStraightforwardPixels) {
@@ -46,6 +47,12 @@ TEST_F(OptimiseTest, EveryCaseGivesTheStraightforwardPixels) {
     surface = device.CreateSurface(16, 16);
     ASSERT_TRUE(surface);
     device.WritePixels2(surface.get(), texels.data(), 0, 0, 16, 16, 0, 16);
+    // Holes of alpha 0 whose colour bytes are not zero (premultiplying clears them), low alphas, and opaque texels.
+    const unsigned alphas[] = {0x00000000, 0x02000000, 0xFF000000};
+    for (int i = 0; i < 256; ++i) texels[i] = static_cast<int>(alphas[i % 3] | (i * 7919 & 0xFFFFFF));
+    holed = device.CreateSurface(16, 16);
+    ASSERT_TRUE(holed);
+    device.WritePixels2(holed.get(), texels.data(), 0, 0, 16, 16, 0, 16);
 
     auto colour = [](gxtkGraphics& d, float r, float g, float b, float a) {
         d.SetColor(r, g, b);
@@ -146,6 +153,34 @@ TEST_F(OptimiseTest, EveryCaseGivesTheStraightforwardPixels) {
         {"textured quads in full colour stay blended", [&](gxtkGraphics& d) {
              colour(d, 255, 255, 255, 1);
              for (int i = 0; i < 20; ++i) d.DrawSurface2(surface.get(), 30.0f * i, 400, 0, 0, 16, 16);
+         }},
+        {"textured holes in every vertex alpha, scaled and rotated", [&](gxtkGraphics& d) {
+             const float alphas[] = {1.0f, 0.7f, 0.2f, 0.004f, 0.0021f};
+             for (int i = 0; i < 5; ++i) {
+                 colour(d, 255, 200 - 30 * i, 255, alphas[i]);
+                 d.DrawSurface(holed.get(), 40.0f * i + 0.3f, 60);
+                 d.DrawSurface2(holed.get(), 40.0f * i, 120, 3, 2, 9, 11);
+             }
+             d.SetMatrix(3.1f, 0.9f, -0.9f, 3.1f, 320, 150);
+             colour(d, 255, 255, 255, 1);
+             d.DrawSurface(holed.get(), 0, 0);
+             colour(d, 90, 255, 30, 0.35f);
+             d.DrawSurface(holed.get(), -20, 10);
+         }},
+        {"textured holes under additive blending", [&](gxtkGraphics& d) {
+             d.SetBlend(1);
+             colour(d, 255, 255, 255, 1);
+             for (int i = 0; i < 10; ++i) d.DrawSurface(holed.get(), 55.0f * i, 250.5f);
+             colour(d, 255, 255, 255, 0.004f);
+             d.DrawSurface(holed.get(), 100, 300);
+         }},
+        {"textured and untextured batches taking turns", [&](gxtkGraphics& d) {
+             for (int i = 0; i < 8; ++i) {
+                 colour(d, 255, 255, 255, i % 2 ? 1.0f : 0.6f);
+                 d.DrawSurface(holed.get(), 70.0f * i, 330);
+                 colour(d, 30 * i, 90, 160, i % 3 ? 1.0f : 0.5f);
+                 d.DrawRect(70.0f * i + 8, 338, 10, 10);
+             }
          }},
     };
     for (const Case& c : cases) {
