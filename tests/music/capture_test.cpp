@@ -91,7 +91,9 @@ TEST_F(CaptureChild, Play) {
         testing::internal::GetCapturedStdout();
         for (int v = 0; v < 5; ++v) player.voiceMuted[v] = player.voiceMutedNext[v] = 0;
         const int start = app::Millisecs();
-        while (app::Millisecs() - start < 24 * kRowMs) {
+        // The first row falls due 100 ms after loading and the analysis reads up to row 24 past the first hit, so
+        // play well beyond that.
+        while (app::Millisecs() - start < 34 * kRowMs) {
             player.Nuv_Alive_U(0, 1);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
