@@ -185,10 +185,47 @@ void gxtkGraphics::PutQuad(gxtkSurface* surface, float x0, float y0, float x1, f
         }
     }
     if (optimise && (packedColor == 0 || QuadOutsideWindow(x, y))) return;
+    bool box = !surface && x[0] == x[3] && x[1] == x[2] && y[0] == y[1] && y[2] == y[3] && x[0] < x[1] && y[0] < y[2];
+    if (optimise && box && !blendAdditive && IsOpaque(packedColor) && primKind == Quads && !primSurface)
+        TrimCovered(x[0], y[0], x[1], y[2]);
     Vertex* v = NextPrimitive(Quads, 256, 4, surface);
+    // Anything but an untextured upright rectangle gets an empty box, which no rectangle overlaps.
+    float* b = quadBoxes[primCount - 1];
+    b[0] = box ? x[0] : 0, b[1] = box ? y[0] : 0, b[2] = box ? x[1] : 0, b[3] = box ? y[2] : 0;
     const float u[4] = {u0, u1, u1, u0};
     const float tv[4] = {v0, v0, v1, v1};
     for (int i = 0; i < 4; ++i) v[i] = {x[i], y[i], u[i], tv[i], packedColor};
+}
+
+void gxtkGraphics::TrimCovered(float left, float top, float right, float bottom) {
+    // An opaque rectangle replaces every pixel under it whatever the blending, so the parts of earlier untextured
+    // rectangles of the batch it covers need not be shaded. Cuts fall on the new rectangle's own edges, which cover
+    // the same pixel centres in both, so the union drawn is unchanged.
+    for (int q = std::max(0, primCount - 64); q < primCount; ++q) {
+        float* box = quadBoxes[q];
+        float l = box[0], t = box[1], r = box[2], b = box[3];
+        if (r <= left || l >= right || b <= top || t >= bottom) continue;
+        bool spansY = top <= t && bottom >= b, spansX = left <= l && right >= r;
+        if (spansY && spansX) {
+            r = l;
+        } else if (spansY && l < left && r <= right) {
+            r = left;
+        } else if (spansY && l >= left && r > right) {
+            l = right;
+        } else if (spansX && t < top && b <= bottom) {
+            b = top;
+        } else if (spansX && t >= top && b > bottom) {
+            t = bottom;
+        } else {
+            continue;
+        }
+        box[0] = l, box[1] = t, box[2] = r, box[3] = b;
+        Vertex* v = &vertices[q * 4];
+        v[0].x = v[3].x = l;
+        v[1].x = v[2].x = r;
+        v[0].y = v[1].y = t;
+        v[2].y = v[3].y = b;
+    }
 }
 
 bool gxtkGraphics::RectAsClear(float x0, float y0, float x1, float y1) {

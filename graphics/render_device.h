@@ -78,6 +78,8 @@ public:
     bool isTransformed = false;
     Vertex vertices[1024];
     std::uint16_t quadIndices[1536];
+    // Left, top, right and bottom of each pending quad that is an untextured upright rectangle (else empty).
+    float quadBoxes[256][4];
     int primKind = 0;
     int primCount = 0;
     gxtkSurface* primSurface = nullptr;
@@ -106,6 +108,8 @@ private:
     bool RectAsClear(float x0, float y0, float x1, float y1);
     void UseBlending(bool on);
     void UseAlphaTest(bool on);
+    // Shrinks or empties the pending untextured rectangles that an opaque rectangle about to join the batch covers.
+    void TrimCovered(float left, float top, float right, float bottom);
 };
 
 // Decodes an image file opened through fopenFile; null when it cannot be opened or decoded.

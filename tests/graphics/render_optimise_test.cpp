@@ -154,6 +154,41 @@ TEST_F(OptimiseTest, EveryCaseGivesTheStraightforwardPixels) {
              colour(d, 255, 255, 255, 1);
              for (int i = 0; i < 20; ++i) d.DrawSurface2(surface.get(), 30.0f * i, 400, 0, 0, 16, 16);
          }},
+        {"overlapping opaque blocks in depth order, like a skyline", [&](gxtkGraphics& d) {
+             for (int i = 0; i < 120; ++i) {
+                 colour(d, 40 + i, 90 + (i * 37) % 120, 200 - i, 1);
+                 float h = 16.0f * (6 + (i * 7) % 11), w = 16.0f * (4 + (i * 5) % 5);
+                 d.DrawRect(-100.0f + (i * 173) % 800 + 0.25f * (i % 4), 260 - h + 6.5f * (i % 9), w, h);
+             }
+         }},
+        {"opaque rectangles over translucent ones: inside, each side, straddling, one short", [&](gxtkGraphics& d) {
+             const float boxes[][4] = {{100, 100, 80, 60},      {90.5f, 95, 100, 80},   {300, 100, 80, 60},
+                                       {340.3f, 90, 100, 80.5f}, {300, 250, 80, 60},    {250, 240, 60.7f, 80},
+                                       {100, 250, 80, 60},       {90, 280, 100, 50.2f}, {500, 250, 80, 60},
+                                       {490, 230, 100, 40},      {100, 380, 80, 60},    {120, 370, 30, 80},
+                                       {300, 380, 80, 60},       {290, 380, 100, 59.9f}};
+             for (int i = 0; i < 14; ++i) {
+                 colour(d, 30 + 15 * i, 200, 255 - 15 * i, i % 2 ? 1.0f : 0.45f);
+                 d.DrawRect(boxes[i][0], boxes[i][1], boxes[i][2], boxes[i][3]);
+             }
+         }},
+        {"covering rectangles through a scaling matrix, and of negative size", [&](gxtkGraphics& d) {
+             d.SetMatrix(1.5625f, 0, 0, 1.4583f, 3.3f, -1.7f);
+             for (int i = 0; i < 30; ++i) {
+                 colour(d, 8 * i, 250 - 8 * i, 120, i % 5 ? 1.0f : 0.6f);
+                 d.DrawRect(13.0f * i - 20, 150 - 3.0f * i, 64, 96 + 2.0f * i);
+             }
+             d.SetMatrix(1, 0, 0, 1, 0, 0);
+             colour(d, 250, 250, 250, 1);
+             d.DrawRect(600, 400, -200, -50);
+         }},
+        {"an opaque rectangle over a rotated one", [&](gxtkGraphics& d) {
+             d.SetMatrix(0.8f, 0.6f, -0.6f, 0.8f, 200, 100);
+             colour(d, 200, 0, 100, 1);
+             d.DrawRect(0, 0, 100, 60);
+             d.SetMatrix(1, 0, 0, 1, 0, 0);
+             d.DrawRect(150, 90, 120, 200);
+         }},
         {"textured holes in every vertex alpha, scaled and rotated", [&](gxtkGraphics& d) {
              const float alphas[] = {1.0f, 0.7f, 0.2f, 0.004f, 0.0021f};
              for (int i = 0; i < 5; ++i) {
