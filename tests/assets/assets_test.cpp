@@ -25,7 +25,7 @@ struct Sheet {
   int frameW, frameH, frames;
 };
 
-// The table of Part 6.3 (frame sizes at base resolution).
+// Every sheet the loader asks for, with frame sizes at base resolution.
 const Sheet kSheets[] = {
     {"gfx", 64, 64, 16},          {"dragon", 256, 256, 4},          {"logo", 256, 128, 1},
     {"menu", 256, 256, 4},        {"parts", 8, 8, 16},              {"BadgesA", 64, 64, 64},

@@ -53,11 +53,11 @@ struct SheetSpec {
 };
 
 // Writes stem.png, stem-hd.png and stem-hd2.png.
-void WriteSheet(const std::string& dataDir, const SheetSpec& spec, const FrameFn& draw);
+void WriteSheet(const std::string& dataDir, const SheetSpec& layout, const FrameFn& draw);
 // Writes one sheet at one scale to an explicit file name (used for plinth_font.png and the mock scene).
-void WriteSheetAt(const std::string& path, const SheetSpec& spec, int scale, const FrameFn& draw);
+void WriteSheetAt(const std::string& path, const SheetSpec& layout, int scale, const FrameFn& draw);
 // Renders one sheet at one scale into a new image surface (caller destroys it).
-cairo_surface_t* RenderSheet(const SheetSpec& spec, int scale, const FrameFn& draw);
+cairo_surface_t* RenderSheet(const SheetSpec& layout, int scale, const FrameFn& draw);
 
 void EnsureParentDir(const std::string& path);
 void WritePng(cairo_surface_t* surface, const std::string& path);

@@ -37,17 +37,17 @@ void WritePng(cairo_surface_t* surface, const std::string& path) {
   }
 }
 
-cairo_surface_t* RenderSheet(const SheetSpec& spec, int scale, const FrameFn& draw) {
-  int rows = (spec.frames + spec.columns - 1) / spec.columns;
-  int w = spec.frameW * spec.columns * scale, h = spec.frameH * rows * scale;
+cairo_surface_t* RenderSheet(const SheetSpec& layout, int scale, const FrameFn& draw) {
+  int rows = (layout.frames + layout.columns - 1) / layout.columns;
+  int w = layout.frameW * layout.columns * scale, h = layout.frameH * rows * scale;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_t* cr = cairo_create(surface);
-  for (int f = 0; f < spec.frames; ++f) {
-    int col = f % spec.columns, row = f / spec.columns;
+  for (int f = 0; f < layout.frames; ++f) {
+    int col = f % layout.columns, row = f / layout.columns;
     cairo_save(cr);
-    cairo_translate(cr, col * spec.frameW * scale, row * spec.frameH * scale);
+    cairo_translate(cr, col * layout.frameW * scale, row * layout.frameH * scale);
     cairo_scale(cr, scale, scale);
-    cairo_rectangle(cr, 0, 0, spec.frameW, spec.frameH);
+    cairo_rectangle(cr, 0, 0, layout.frameW, layout.frameH);
     cairo_clip(cr);
     cairo_new_path(cr);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -56,7 +56,7 @@ cairo_surface_t* RenderSheet(const SheetSpec& spec, int scale, const FrameFn& dr
     cairo_restore(cr);
   }
   if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
-    std::fprintf(stderr, "assetgen: cairo error in %s: %s\n", spec.stem.c_str(),
+    std::fprintf(stderr, "assetgen: cairo error in %s: %s\n", layout.stem.c_str(),
                  cairo_status_to_string(cairo_status(cr)));
     std::exit(1);
   }
@@ -64,16 +64,16 @@ cairo_surface_t* RenderSheet(const SheetSpec& spec, int scale, const FrameFn& dr
   return surface;
 }
 
-void WriteSheetAt(const std::string& path, const SheetSpec& spec, int scale, const FrameFn& draw) {
-  cairo_surface_t* s = RenderSheet(spec, scale, draw);
+void WriteSheetAt(const std::string& path, const SheetSpec& layout, int scale, const FrameFn& draw) {
+  cairo_surface_t* s = RenderSheet(layout, scale, draw);
   WritePng(s, path);
   cairo_surface_destroy(s);
 }
 
-void WriteSheet(const std::string& dataDir, const SheetSpec& spec, const FrameFn& draw) {
+void WriteSheet(const std::string& dataDir, const SheetSpec& layout, const FrameFn& draw) {
   static const struct { int scale; const char* suffix; } kLevels[] = {{1, ""}, {2, "-hd"}, {4, "-hd2"}};
   for (const auto& level : kLevels) {
-    WriteSheetAt(dataDir + "/" + spec.stem + level.suffix + ".png", spec, level.scale, draw);
+    WriteSheetAt(dataDir + "/" + layout.stem + level.suffix + ".png", layout, level.scale, draw);
   }
 }
 
