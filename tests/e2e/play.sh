@@ -282,6 +282,11 @@ pass "window closed: exit status 0"
 [ "$menu_lists" != "$menu_zeros" ] || fail "the menu's score lists look the same with scores as without"
 
 # ---- What was heard in run 1 ----
+# The capture is lined up with the run by wall-clock times, which only hold at the game's real speed: a sanitizer
+# build runs several times slower, so there the sound checks are reported as skipped rather than guessed at.
+if [ "${SKARNFELL_SANITIZED:-0}" = 1 ]; then
+  echo "skip: sound checks (sanitizer build: the capture cannot be lined up with the run's clock)"
+else
 # The capture runs in real time from the moment the game opens its sound device until it closes it at exit, so its
 # clock is the run's clock less the start-up before the device opened.
 wav=$work/capture.wav
@@ -308,7 +313,7 @@ pass "round-start effect heard: the capture matches sfx/003.wav with correlation
 holds '$1 > 0.01 && $1 > 10 * $2 && $3 > 0.45' "$shots" "$quiet" "$shot_match" ||
   fail "held fire: level $shots, best match with the shot effect $shot_match: the shots are not heard"
 pass "shots heard: RMS $shots during held fire with only effects on, best match with sfx/002.wav $shot_match"
-
+fi
 
 # ---- Run 2: a restart in the same folder loads what run 1 kept; then a resize to 1920x1080 ----
 # strace records every file the game opens: the pictures it loads at each window size.
