@@ -1,11 +1,11 @@
 #include "bench/busy_round.h"
 
 #include "game/globals.h"
+#include "game/modes.h"
 #include "input/input_device.h"
 
 namespace bench {
 namespace {
-constexpr int kRoundMode = 10;
 constexpr int kLeftMouse = 1;
 constexpr int kHoldCycle = 9;
 constexpr int kLargestVolley = 8;
@@ -15,7 +15,7 @@ constexpr float kEyeAboveCentre = 106;
 }  // namespace
 
 void BusyRound::BeforeUpdate(MyApp& game, gxtkInput& input) {
-    if (game.mode != kRoundMode) return;
+    if (game.mode != kRound) return;
     game.planeHit = 0;
     game.volleySize = kLargestVolley;
     if (update % kHoldCycle == kHoldCycle - 1) {

@@ -8,7 +8,6 @@
 namespace {
 
 using reliability::GameRun;
-using reliability::kRound;
 
 // Run by CTest as reliability_no_audio, with ALSOFT_DRIVERS naming no driver, so no device opens; in the normal
 // run, where the program has opened one, it is skipped.

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "game/modes.h"
 #include "tests/game/app_fixture.h"
 
 namespace reliability {
@@ -28,7 +29,6 @@ constexpr bool kAddressSanitizer = false;
 #endif
 
 constexpr int kLeftMouse = 1;
-constexpr int kTitleMenu = 1, kRound = 10;
 
 // Resident set size of this process in kilobytes, after handing freed heap pages back to the system: glibc keeps
 // them after the big transient buffers of picture decoding, which would read as growth that nothing holds.
